@@ -103,7 +103,7 @@ void Colours(std::ostream& out, const SkinModel& skin) {
     if (skin.ExtraColours.empty()) out << " none";
     out << '\n';
     for (std::size_t i = 0; i < skin.ExtraColours.size(); ++i)
-        out << format("  %-18zu %s\n", i + 1, ColourText(skin.ExtraColours[i]).c_str());
+        out << format("  %-18d %s\n", int(i + 1), ColourText(skin.ExtraColours[i]).c_str());
 }
 
 }  // namespace

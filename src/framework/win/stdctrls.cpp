@@ -38,10 +38,11 @@ Size MeasureText(const TFont& font, const std::string& text, UINT format, int wr
     MemoryDC dc(screen.get());
     UniqueGdi<HFONT> handle = CreateFontHandle(font);
     SelectGuard select(dc.get(), handle.get());
+    // An empty text measures as one blank, so that it keeps a line's height.
     std::wstring w = widen(text.empty() ? std::string(" ") : text);
     RECT r{0, 0, wrap_width, 0};
     DrawTextW(dc.get(), w.c_str(), int(w.size()), &r, format | DT_CALCRECT);
-    return {text.empty() ? 0 : r.right - r.left, r.bottom - r.top};
+    return {r.right - r.left, r.bottom - r.top};
 }
 
 // --- TCustomLabel

@@ -124,7 +124,8 @@ private:
     bool show_accel_char_ = true;
 };
 
-// The size a text takes in a font, measured on the screen.
+// The size a text takes in a font, measured on the screen (an empty text
+// as one blank).
 Size MeasureText(const TFont& font, const std::string& text, UINT format, int wrap_width = 0);
 
 }  // namespace korvane

@@ -70,10 +70,13 @@ bool TApplication::ProcessMessage(MSG& msg) {
         terminated_ = true;
         return true;
     }
-    // Tab moves between the controls of a form.
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
-        HWND top = GetAncestor(msg.hwnd, GA_ROOT);
-        if (Screen && Screen->FindForm(top) && IsDialogMessageW(top, &msg)) return true;
+    // Tab moves between the controls of a form; Return and Escape go to its buttons.
+    if (msg.message == WM_KEYDOWN && Screen) {
+        TCustomForm* form = Screen->FindForm(GetAncestor(msg.hwnd, GA_ROOT));
+        if (form && msg.wParam == VK_TAB && IsDialogMessageW(form->Handle(), &msg)) return true;
+        if (form && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
+            form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam))
+            return true;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -90,6 +90,12 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
         x += kButtonWidth + kGap;
     }
     if (!made.empty()) made.front()->SetDefault(true);
+    // Escape answers Cancel, else No, else OK, as the dialog offers them.
+    for (TMsgDlgBtn escape : {mbCancel, mbNo, mbOK})
+        if (buttons.contains(escape)) {
+            static_cast<TButton*>(form->FindComponent(kButtons[escape].name))->SetCancel(true);
+            break;
+        }
     form->SetClientSize({client_width, y + kButtonHeight + kMargin});
     if (!made.empty()) {
         form->HandleNeeded();

@@ -17,6 +17,9 @@ struct TMessage {
 };
 
 constexpr UINT CM_BASE = 0xB000;
+// Return and Escape offered to a form's controls (a default or cancel button).
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
+// An accelerator character offered to a form's controls.
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;

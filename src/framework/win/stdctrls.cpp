@@ -228,6 +228,13 @@ void TButton::WndProc(TMessage& m) {
             m.Result = 1;
         }
         return;
+    case CM_DIALOGKEY:
+        // Return presses the focused or the default button, Escape the cancel button.
+        if (Enabled() && ((m.WParam == VK_RETURN && (default_ || Focused())) || (m.WParam == VK_ESCAPE && cancel_))) {
+            Click();
+            m.Result = 1;
+        }
+        return;
     default:
         TWinControl::WndProc(m);
     }

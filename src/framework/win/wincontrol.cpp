@@ -433,9 +433,10 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_DRAWITEM:
         if (!Reflect(m)) DefaultHandler(m);
         return;
+    case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
         for (TControl* c : controls_)
-            if (c->Visible() && c->Enabled() && (m.Result = c->Perform(CM_DIALOGCHAR, m.WParam, m.LParam)))
+            if (c->Visible() && c->Enabled() && (m.Result = c->Perform(m.Msg, m.WParam, m.LParam)))
                 return;
         return;
     default:

@@ -9,6 +9,7 @@
 #include "framework/win/comctrls.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/stdctrls.h"
+#include "framework/win/timer.h"
 #include "window_test_support.h"
 
 namespace korvane::testing {
@@ -204,6 +205,23 @@ TEST_F(ControlsTest, FormsAreFreedWithTheirOwner) {
     EXPECT_FALSE(IsWindow(owned_window));
     EXPECT_EQ(Screen->FormCount(), 0);
     EXPECT_EQ(app_->MainForm(), nullptr);
+}
+
+TEST_F(ControlsTest, TimerTicksWhileEnabledOnly) {
+    TTimer timer(nullptr);
+    int ticks = 0;
+    timer.OnTimer = [&](TObject* sender) {
+        EXPECT_EQ(sender, &timer);
+        ++ticks;
+    };
+    timer.SetInterval(20);
+    PumpUntil([&] { return ticks >= 3; });
+    EXPECT_GE(ticks, 3);
+    timer.SetEnabled(false);
+    const int stopped_at = ticks;
+    Sleep(100);
+    Pump();
+    EXPECT_EQ(ticks, stopped_at);
 }
 
 // Live GDI objects of the process: the system's count where it keeps one

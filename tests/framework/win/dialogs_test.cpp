@@ -147,5 +147,19 @@ TEST_F(DialogsTest, MessageDlgWarningHasOneOkButton) {
     EXPECT_EQ(result, mrCancel);  // closed without a button
 }
 
+TEST_F(DialogsTest, MessageDlgAnswersReturnWithTheFirstButtonAndEscapeWithNo) {
+    auto answer_with = [](WPARAM key) {
+        UserDriver user([key](DWORD ui) {
+            HWND box = WaitForWindow(ui, [](HWND w) { return ClassNameOf(w) == L"TMessageForm"; });
+            if (!box) return;
+            HWND first = ChildrenOf(box).back();  // any control of the dialog
+            PostMessageW(first, WM_KEYDOWN, key, 0);
+        });
+        return MessageDlg("Preview it?", mtConfirmation, {mbYes, mbNo});
+    };
+    EXPECT_EQ(answer_with(VK_RETURN), mrYes);
+    EXPECT_EQ(answer_with(VK_ESCAPE), mrNo);
+}
+
 }  // namespace
 }  // namespace korvane::testing

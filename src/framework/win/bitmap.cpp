@@ -44,21 +44,22 @@ void TBitmap::SetSize(int width, int height) {
     Replace(section, width, height, static_cast<Pixel*>(bits), false);
 }
 
-void TBitmap::SetMonochrome(int width, int height, std::span<const std::uint8_t> rows, int stride) {
+void TBitmap::SetMonochrome(int width, int height, std::span<const std::uint8_t> rows, std::size_t stride,
+                            RowOrder order) {
     if (width <= 0 || height <= 0) {
         Replace(nullptr, 0, 0, nullptr, false);
         return;
     }
     const std::size_t row_bytes = (std::size_t(width) + 7) / 8;
-    if (stride < 0 || std::size_t(stride) < row_bytes ||
-        rows.size() < std::size_t(stride) * std::size_t(height - 1) + row_bytes)
+    if (stride < row_bytes || rows.size() < stride * std::size_t(height - 1) + row_bytes)
         throw Error("Monochrome bitmap data is shorter than its size");
-    // CreateBitmap wants rows padded to 16 bits.
+    // CreateBitmap wants rows top first, padded to 16 bits.
     const std::size_t padded = (row_bytes + 1) & ~std::size_t(1);
     std::vector<std::uint8_t> words(padded * std::size_t(height));
-    for (int y = 0; y < height; ++y)
-        std::memcpy(&words[std::size_t(y) * padded], &rows[std::size_t(y) * std::size_t(stride)],
-                    row_bytes);
+    for (int y = 0; y < height; ++y) {
+        const int source_row = order == RowOrder::top_down ? y : height - 1 - y;
+        std::memcpy(&words[std::size_t(y) * padded], &rows[std::size_t(source_row) * stride], row_bytes);
+    }
     HBITMAP mono = CreateBitmap(width, height, 1, 1, words.data());
     if (!mono) throw Error("Out of system resources");
     Replace(mono, width, height, nullptr, true);

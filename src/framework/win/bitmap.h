@@ -28,9 +28,12 @@ public:
 
     // A white 32-bit bitmap of this size (an empty one for sizes <= 0).
     void SetSize(int width, int height);
-    // A monochrome bitmap from packed rows, top row first, most significant
-    // bit leftmost, each row `stride` bytes long.
-    void SetMonochrome(int width, int height, std::span<const std::uint8_t> rows, int stride);
+    // A monochrome bitmap from packed rows (most significant bit leftmost,
+    // each row `stride` bytes long), top row first or, as in a BMP file,
+    // bottom row first.
+    enum class RowOrder { top_down, bottom_up };
+    void SetMonochrome(int width, int height, std::span<const std::uint8_t> rows, std::size_t stride,
+                       RowOrder order = RowOrder::top_down);
     // A 32-bit copy of an image.
     void Assign(ImageView image);
     void Assign(const TBitmap& other);

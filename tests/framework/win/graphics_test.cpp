@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/error.h"
 #include "framework/win/bitmap.h"
 #include "framework/win/buttons.h"
 #include "framework/win/extctrls.h"
@@ -42,6 +43,25 @@ TEST_F(GraphicsTest, BitmapCanvasDrawingShowsInItsView) {
     EXPECT_EQ(rgb_of(view.at(3, 1)), 0xFFFFFFu);
     bitmap.MutableView().at(0, 0) = 0xFF0000FF;
     EXPECT_EQ(bitmap.Canvas().Pixel(0, 0), rgb(0, 0, 255));
+}
+
+TEST_F(GraphicsTest, MonochromeRowsMayComeBottomUpAsInABmpFile) {
+    // Rows padded to 4 bytes, bottom row first: the bottom row has ink at x = 0.
+    const std::uint8_t rows[] = {0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    TBitmap mono;
+    mono.SetMonochrome(3, 2, rows, 4, TBitmap::RowOrder::bottom_up);
+    EXPECT_TRUE(mono.Monochrome());
+    TBitmap target;
+    target.SetSize(3, 2);
+    target.Canvas().Font().SetColor(rgb(255, 0, 0));  // ink
+    target.Canvas().Brush().SetColor(rgb(0, 0, 255)); // paper
+    target.Canvas().Draw(0, 0, mono);
+    ImageView v = target.View();
+    EXPECT_EQ(rgb_of(v.at(0, 1)), kRed);
+    EXPECT_EQ(rgb_of(v.at(0, 0)), 0x0000FFu);
+    EXPECT_EQ(rgb_of(v.at(2, 1)), 0x0000FFu);
+    // Data shorter than the size is refused.
+    EXPECT_THROW(mono.SetMonochrome(3, 3, rows, 4), Error);
 }
 
 TEST_F(GraphicsTest, BitBtnPlacesGlyphAndCaptionForAllFourLayouts) {

@@ -14,16 +14,15 @@ namespace {
 
 void CheckMembers(std::span<const ArchiveMember> members) {
     if (members.size() > std::size_t(TSkinReader::kMaxMembers))
-        throw Error(format("A skin package holds at most %d members, not %zu",
-                           TSkinReader::kMaxMembers, members.size()));
+        throw Error("A skin package holds at most " + std::to_string(TSkinReader::kMaxMembers) +
+                    " members, not " + std::to_string(members.size()));
     std::set<std::string> seen;
     for (const ArchiveMember& member : members) {
         if (member.name.empty()) throw Error("A member name is empty");
         if (member.name.find_first_of("\r\n") != std::string::npos)
-            throw Error(format("Member name \"%s\" holds a line break", member.name.c_str()));
+            throw Error("Member name \"" + member.name + "\" holds a line break");
         if (!seen.insert(ascii_lower(member.name)).second)
-            throw Error(format("Member name \"%s\" is used twice (names ignore case)",
-                               member.name.c_str()));
+            throw Error("Member name \"" + member.name + "\" is used twice (names ignore case)");
     }
 }
 
@@ -42,8 +41,7 @@ std::vector<std::uint8_t> WriteArchive(std::span<const ArchiveMember> members) {
         total += 4 + member.name.size() + 2 + member.bytes.size();
     }
     if (total > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
-        throw Error(format("A skin package of %llu bytes is too large",
-                           static_cast<unsigned long long>(total)));
+        throw Error("A skin package of " + std::to_string(total) + " bytes is too large");
 
     std::vector<std::uint8_t> out;
     out.reserve(std::size_t(total));

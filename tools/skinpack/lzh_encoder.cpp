@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "base/error.h"
-#include "base/strings.h"
 #include "skin/data/lzh_model.h"
 #include "skinpack/match_finder.h"
 
@@ -62,7 +61,7 @@ private:
 
 std::vector<std::uint8_t> CompressLzh(std::span<const std::uint8_t> data) {
     if (data.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
-        throw Error(format("%zu bytes are too many for an LZH stream", data.size()));
+        throw Error(std::to_string(data.size()) + " bytes are too many for an LZH stream");
 
     // What the decoder's ring will hold: its fill of spaces, then the data.
     std::vector<std::uint8_t> text(kFirstWritePosition, kInitialFill);

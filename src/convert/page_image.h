@@ -46,6 +46,10 @@ public:
     // first. Pixels outside the page are left alone.
     void ink_run(std::int64_t x, int y, std::uint32_t bits);
 
+    // Inks a glyph of 16 rows, `row_bytes` (1 or 2) bytes a row, bit 7 of
+    // each byte leftmost, with its top-left pixel at (x, y).
+    void ink_glyph(std::int64_t x, int y, const std::uint8_t* rows, int row_bytes);
+
     bool is_ink(int x, int y) const;
 
     // The pixel rows as a BMP file stores them.
@@ -57,7 +61,13 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::size_t stride_ = 0;
-    std::unique_ptr<std::uint8_t[]> bits_;
+    struct FreeBits {
+        void operator()(std::uint8_t* bits) const;
+    };
+    using Bits = std::unique_ptr<std::uint8_t[], FreeBits>;
+    static Bits allocate_page_bits(std::size_t bytes);
+
+    Bits bits_;
 };
 
 }  // namespace korvane

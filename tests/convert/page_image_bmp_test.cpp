@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,21 @@ TEST(PageImage, RunsAreClippedToThePageAndNeverTouchPadBits) {
     for (int y : {9, 12, 13, 14, 0, 59})
         EXPECT_EQ(row(y), (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0}))
             << "row " << y;
+}
+
+TEST(PageImage, GlyphsFlushWithTheRightEdgeStayInTheirRows) {
+    // 32 pixels wide: each row is exactly its 4-byte stride, the top row the last in memory.
+    PageImage page(PageSize{32, 16});
+    std::uint8_t narrow[16], wide[32];
+    std::fill(std::begin(narrow), std::end(narrow), 0x81);
+    std::fill(std::begin(wide), std::end(wide), 0x01);
+    page.ink_glyph(24, 0, narrow, 1);
+    page.ink_glyph(8, 0, wide, 2);
+    auto rows = page.bmp_rows();
+    for (int y = 0; y < 16; ++y) {
+        std::vector<std::uint8_t> row(rows.begin() + (15 - y) * 4, rows.begin() + (16 - y) * 4);
+        EXPECT_EQ(row, (std::vector<std::uint8_t>{0xFF, 0xFE, 0xFE, 0x7E})) << "row " << y;
+    }
 }
 
 TEST(PageImage, APageWhoseBmpWouldPassTwoGigabytesIsRefusedByName) {

@@ -15,8 +15,9 @@ namespace {
 
 std::vector<std::uint8_t> bmp_bytes(const PageImage& page) {
     auto header = bmp_header(page);
-    std::vector<std::uint8_t> out(header.begin(), header.end());
-    out.insert(out.end(), page.bmp_rows().begin(), page.bmp_rows().end());
+    auto rows = page.bmp_rows();
+    std::vector<std::uint8_t> out(header.size() + rows.size());
+    std::copy(rows.begin(), rows.end(), std::copy(header.begin(), header.end(), out.begin()));
     return out;
 }
 

@@ -17,6 +17,7 @@ constexpr Command kCommands[] = {
     {"pack", "-o OUT.skn FILE...", Pack},
     {"unpack", "PACKAGE DIR", Unpack},
     {"list", "PACKAGE", List},
+    {"info", "PACKAGE", Info},
     {"lzh-compress", "IN OUT", LzhCompress},
     {"lzh-expand", "IN OUT", LzhExpand},
 };

@@ -25,6 +25,7 @@ void Unpack(Args args, std::ostream& out);
 void List(Args args, std::ostream& out);
 void LzhCompress(Args args, std::ostream& out);
 void LzhExpand(Args args, std::ostream& out);
+void Info(Args args, std::ostream& out);
 
 // Runs one command line (without the program name); returns the exit code.
 int RunSkinpack(Args args, std::ostream& out, std::ostream& err);

@@ -90,12 +90,10 @@ SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup
     return skin;
 }
 
-std::optional<SkinModel> LoadSkinPackage(std::span<const std::uint8_t> package) {
-    TSkinReader reader;
-    if (!reader.LoadPackage(package)) return std::nullopt;
+SkinModel ReadSkinPackage(const TSkinReader& reader) {
     std::vector<std::uint8_t> definition;
     std::string definition_name;
-    reader.FindMember(".ini", definition, definition_name);
+    reader.FindMember(kSkinDefinitionText, definition, definition_name);
     const SkinMemberLookup members = [&reader](std::string_view name) {
         std::vector<std::uint8_t> bytes;
         reader.GetMember(name, bytes);
@@ -104,6 +102,12 @@ std::optional<SkinModel> LoadSkinPackage(std::span<const std::uint8_t> package) 
     return ReadSkinDefinition(
         std::string_view(reinterpret_cast<const char*>(definition.data()), definition.size()),
         members);
+}
+
+std::optional<SkinModel> LoadSkinPackage(std::span<const std::uint8_t> package) {
+    TSkinReader reader;
+    if (!reader.LoadPackage(package)) return std::nullopt;
+    return ReadSkinPackage(reader);
 }
 
 }  // namespace korvane

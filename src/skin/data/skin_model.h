@@ -100,9 +100,17 @@ using SkinMemberLookup = std::function<std::vector<std::uint8_t>(std::string_vie
 // Reads a skin definition; every image it names is fetched through members.
 SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members);
 
-// Opens a skin package and reads the first member whose name contains ".ini".
-// Empty when the package reader refuses the package (it has shown why);
-// decoder failures (ElzhException) pass through.
+// The definition of a package is its first member whose name contains this.
+inline constexpr std::string_view kSkinDefinitionText = ".ini";
+
+class TSkinReader;
+// Reads the definition of an open package; its images come from the package.
+// A package without a definition gives a model of defaults.
+SkinModel ReadSkinPackage(const TSkinReader& reader);
+
+// Opens a skin package and reads its definition. Empty when the package
+// reader refuses the package (it has shown why); decoder failures
+// (ElzhException) pass through.
 std::optional<SkinModel> LoadSkinPackage(std::span<const std::uint8_t> package);
 
 }  // namespace korvane

@@ -7,6 +7,9 @@
 #include "base/strings.h"
 #include "skin/data/skin_elements.h"
 #include "skin/data/skin_model.h"
+#include "skin/data/skin_reader_notice.h"
+#include "skinpack/archive_writer.h"
+#include "skinpack/lzh_encoder.h"
 
 namespace korvane {
 namespace {
@@ -333,9 +336,41 @@ TEST(SkinModel, ExtraColoursComeFromColourSectionsInFileOrder) {
               (std::vector<Color>{rgb(1, 2, 3), rgb(4, 5, 6), clWindowText, rgb(7, 7, 7)}));
 }
 
-TEST(SkinModel, PackageThatTheReaderRefusesGivesNoModel) {
-    const Bytes no_archive = {0, 0, 0, 0};
-    EXPECT_FALSE(LoadSkinPackage(no_archive));
+Bytes Text(std::string_view text) { return Bytes(text.begin(), text.end()); }
+
+TEST(SkinPackage, DefinitionAndImagesComeFromThePackageMembers) {
+    Image frame(4, 30, pixel_rgb(255, 0, 255));
+    const ArchiveMember members[] = {
+        {"FrameLeft.BMP", encode_bmp(frame)},
+        {"Blue.INI", Text("[TitlebarSkin]\r\nSkinName=Blue\r\n"
+                          "[Personality]\r\nLeft=skins\\FRAMELEFT.bmp\r\nRight=frameleft.BMP\r\n")},
+    };
+    std::optional<SkinModel> skin = LoadSkinPackage(PackSkin(members));
+    ASSERT_TRUE(skin);
+    EXPECT_FALSE(skin->Empty);
+    EXPECT_EQ(skin->SkinName, "Blue");
+    EXPECT_EQ(skin->BorderLeft.Bitmap, frame);
+    EXPECT_TRUE(skin->BorderRight.Bitmap.empty());
+}
+
+TEST(SkinPackage, WithoutADefinitionMemberEveryKeyTakesItsDefault) {
+    const ArchiveMember members[] = {{"readme.txt", Text("[TitlebarSkin]\r\nSkinName=x\r\n")}};
+    std::optional<SkinModel> skin = LoadSkinPackage(PackSkin(members));
+    ASSERT_TRUE(skin);
+    EXPECT_FALSE(skin->Empty);
+    EXPECT_EQ(skin->SkinName, "");
+    EXPECT_EQ(skin->SysButtons.size(), 3u);
+}
+
+TEST(SkinPackage, ARefusedPackageGivesNoModelAndTheReadersMessage) {
+    std::string shown;
+    SkinNoticeSink previous = SetSkinNoticeSink([&](const std::string& m) { shown = m; });
+    const ArchiveMember members[] = {{"skin.ini", Text("[TitlebarSkin]\r\nSkinName=Old\r\n")}};
+    Bytes archive = WriteArchive(members);
+    archive[0] = 0x21;  // format mark 20001
+    EXPECT_FALSE(LoadSkinPackage(CompressLzh(archive)));
+    SetSkinNoticeSink(std::move(previous));
+    EXPECT_EQ(shown, "This is Older Skin File\rPlease update to new version !");
 }
 
 }  // namespace

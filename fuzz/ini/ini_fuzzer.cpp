@@ -1,0 +1,15 @@
+// Any text parses; every listed section can be looked up again.
+#include <cstdlib>
+#include <string_view>
+
+#include "base/ini.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    korvane::IniFile ini(std::string_view(reinterpret_cast<const char*>(data), size));
+    for (const std::string& section : ini.sections()) {
+        if (!ini.has_section(section)) std::abort();
+        ini.read_integer(section, "Frame", 0);
+        ini.read_string(section, "Image", "");
+    }
+    return 0;
+}

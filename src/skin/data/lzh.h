@@ -1,0 +1,69 @@
+#pragma once
+// TLZH expands an LZHUF stream (the format of skin packages): a 4-byte
+// uncompressed size, then the code bits, most significant bit first.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "base/error.h"
+
+namespace korvane {
+
+class ElzhException : public Error {
+public:
+    using Error::Error;
+};
+
+inline constexpr const char* kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
+
+class TLZH {
+public:
+    // Fills buffer with up to count bytes and reports how many it gave.
+    using ReadBlockFn =
+        std::function<void(std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual)>;
+    // Takes count bytes and reports how many it took.
+    using WriteBlockFn = std::function<void(const std::uint8_t* buffer, std::uint16_t count,
+                                            std::uint16_t& actual)>;
+
+    // The streams of the stream-bound block functions; both stay the caller's.
+    void SetInput(std::span<const std::uint8_t> input, std::size_t position = 0);
+    void SetOutput(std::vector<std::uint8_t>& output);
+    std::size_t InputPosition() const { return input_position_; }
+
+    // Reads from the input from its current position; fewer bytes (0 at the end) when short.
+    void ReadBlock(std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual);
+    // Appends to the output.
+    void WriteBlock(const std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual);
+
+    // Expands the code into size bytes, one byte per block call. Missing input
+    // reads as zero bits. The last match is copied whole, so the output may run
+    // up to 59 bytes past size. Nothing happens for a size of 0 or less.
+    void Unpack(std::int32_t size, const ReadBlockFn& read_block, const WriteBlockFn& write_block);
+    // The same with the stream-bound block functions.
+    void Unpack(std::int32_t size);
+
+private:
+    unsigned ReadBit(const ReadBlockFn& read_block);
+    unsigned ReadByte(const ReadBlockFn& read_block);
+    void FillBitBuffer(const ReadBlockFn& read_block);
+    int DecodeDistance(const ReadBlockFn& read_block);
+
+    std::span<const std::uint8_t> input_;
+    std::size_t input_position_ = 0;
+    std::vector<std::uint8_t>* output_ = nullptr;
+    std::uint16_t bit_buffer_ = 0;
+    std::uint8_t bit_count_ = 0;
+};
+
+// The most bytes that code_bytes of code can expand to: every symbol costs at
+// least one bit and yields at most 60 bytes.
+std::int64_t LzhCapacity(std::size_t code_bytes);
+
+// Expands a whole stream. Refuses, with ElzhException, a stream too short for
+// its size field and a size its code could never hold.
+std::vector<std::uint8_t> ExpandLzhStream(std::span<const std::uint8_t> stream);
+
+}  // namespace korvane

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/data/lzh.h"
+
+namespace korvane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::string Expand(const Bytes& stream) {
+    const Bytes out = ExpandLzhStream(stream);
+    return std::string(out.begin(), out.end());
+}
+
+// In the starting tree the symbol of a 3-byte match has the code 10001100 and
+// that of a 5-byte match 10001110; distance 0 is nine zero bits.
+TEST(LzhDecoder, HandMadeStreamsOfTheStartingTree) {
+    // Size 0: nothing at all, whatever follows.
+    EXPECT_EQ(Expand({0, 0, 0, 0, 0xFF, 0xFF}), "");
+    // A negative size decodes nothing either.
+    EXPECT_EQ(Expand({0xFF, 0xFF, 0xFF, 0xFF, 0x8C}), "");
+    // Distance 0 at the start copies the ring byte before position 4036: a space.
+    EXPECT_EQ(Expand({3, 0, 0, 0, 0x8C, 0x00, 0x00}), "   ");
+    // A 5-byte match for a size of 1 is still copied whole.
+    EXPECT_EQ(Expand({1, 0, 0, 0, 0x8E, 0x00, 0x00}), "     ");
+}
+
+TEST(LzhDecoder, MissingInputReadsAsZeroBits) {
+    // Ends after the first code byte; the padded stream spells out the zeros.
+    const Bytes cut = {3, 0, 0, 0, 0x8C};
+    EXPECT_EQ(Expand(cut), "   ");
+    const Bytes symbols_from_nothing = {40, 0, 0, 0, 0x8C};
+    Bytes padded = symbols_from_nothing;
+    padded.resize(padded.size() + 64, 0);
+    const Bytes expanded = ExpandLzhStream(symbols_from_nothing);
+    EXPECT_GE(expanded.size(), 40u);
+    EXPECT_EQ(expanded, ExpandLzhStream(padded));
+}
+
+TEST(LzhDecoder, BlockFunctionsAreCalledOneBytePerCall) {
+    const Bytes code = {0x8C, 0x00, 0x00};
+    std::size_t pos = 0;
+    int reads = 0;
+    std::string out;
+    TLZH lzh;
+    lzh.Unpack(
+        3,
+        [&](std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual) {
+            EXPECT_EQ(count, 1);
+            ++reads;
+            actual = pos < code.size() ? 1 : 0;
+            if (actual) *buffer = code[pos++];
+        },
+        [&](const std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual) {
+            EXPECT_EQ(count, 1);
+            out.push_back(char(*buffer));
+            actual = count;
+        });
+    EXPECT_EQ(out, "   ");
+    // 17 bits consumed; the look-ahead keeps the buffer above 8 bits: one byte past the code.
+    EXPECT_EQ(reads, 4);
+}
+
+TEST(LzhDecoder, StreamBoundBlocksReadFromThePositionAndAppend) {
+    const Bytes input = {9, 8, 7};
+    Bytes output = {1};
+    TLZH lzh;
+    lzh.SetInput(input, 1);
+    lzh.SetOutput(output);
+    std::uint8_t buffer[4] = {};
+    std::uint16_t actual = 0;
+    lzh.ReadBlock(buffer, 4, actual);
+    EXPECT_EQ(actual, 2);
+    EXPECT_EQ(buffer[0], 8);
+    EXPECT_EQ(buffer[1], 7);
+    lzh.ReadBlock(buffer, 4, actual);
+    EXPECT_EQ(actual, 0);
+    lzh.WriteBlock(buffer, 2, actual);
+    EXPECT_EQ(actual, 2);
+    EXPECT_EQ(output, (Bytes{1, 8, 7}));
+}
+
+TEST(LzhDecoder, RefusesStreamsThatCannotHoldTheirSize) {
+    try {
+        ExpandLzhStream(Bytes{1, 0, 0});
+        FAIL() << "a 3-byte stream was accepted";
+    } catch (const ElzhException& e) {
+        EXPECT_STREQ(e.what(), "LZH : Stream of 3 bytes is too short for its 4-byte size");
+    }
+    // One code byte holds at most 8 symbols of 60 bytes.
+    EXPECT_GE(ExpandLzhStream(Bytes{0xE0, 0x01, 0, 0, 0}).size(), 480u);
+    try {
+        ExpandLzhStream(Bytes{0xE1, 0x01, 0, 0, 0});
+        FAIL() << "size 481 from one code byte was accepted";
+    } catch (const ElzhException& e) {
+        EXPECT_STREQ(e.what(), "LZH : Size 481 is more than 1 bytes of code can hold");
+    }
+    try {
+        ExpandLzhStream(Bytes{0xFF, 0xFF, 0xFF, 0x7F});
+        FAIL() << "size 2^31-1 without code was accepted";
+    } catch (const ElzhException& e) {
+        EXPECT_STREQ(e.what(), "LZH : Size 2147483647 is more than 0 bytes of code can hold");
+    }
+}
+
+}  // namespace
+}  // namespace korvane

@@ -130,13 +130,13 @@ std::int64_t LzhCapacity(std::size_t code_bytes) {
 
 std::vector<std::uint8_t> ExpandLzhStream(std::span<const std::uint8_t> stream) {
     if (stream.size() < 4)
-        throw ElzhException(
-            format("LZH : Stream of %zu bytes is too short for its 4-byte size", stream.size()));
+        throw ElzhException(format("LZH : Stream of %d bytes is too short for its 4-byte size",
+                                   int(stream.size())));
     const std::int32_t size = ByteReader(stream).i32le();
     const std::size_t code_bytes = stream.size() - 4;
     if (size > LzhCapacity(code_bytes))
-        throw ElzhException(format("LZH : Size %d is more than %zu bytes of code can hold", size,
-                                   code_bytes));
+        throw ElzhException("LZH : Size " + std::to_string(size) + " is more than " +
+                            std::to_string(code_bytes) + " bytes of code can hold");
     std::vector<std::uint8_t> output;
     if (size > 0) output.reserve(std::size_t(size) + kLongestMatch);
     TLZH lzh;

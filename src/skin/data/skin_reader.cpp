@@ -57,16 +57,15 @@ ParseResult ParseArchive(std::span<const std::uint8_t> bytes) {
         reinterpret_cast<const char*>(list.data()), list.size())));
 
     if (archive.names.size() > std::size_t(TSkinReader::kMaxMembers))
-        return Refuse(format("%shas %zu members, more than %d", damaged.c_str(),
-                             archive.names.size(), TSkinReader::kMaxMembers));
+        return Refuse(damaged + "has " + std::to_string(archive.names.size()) +
+                      " members, more than " + std::to_string(TSkinReader::kMaxMembers));
     if (archive.names.size() * 4 > in.remaining())
         return Refuse(damaged + "the size table runs past the end of the data");
     std::int64_t total = 0;
     for (const auto& name : archive.names) {
         const std::int32_t size = in.i32le();
         if (size < 0)
-            return Refuse(format("%smember \"%s\" has a negative size", damaged.c_str(),
-                                 name.c_str()));
+            return Refuse(damaged + "member \"" + name + "\" has a negative size");
         archive.sizes.push_back(size);
         total += size;
     }

@@ -1,0 +1,46 @@
+#pragma once
+// The loaders of the element records, one per kind of section of a skin
+// definition. Each returns a finished record, its fixed frame count applied.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/ini.h"
+#include "skin/data/skin_model.h"
+
+namespace korvane {
+
+// The bitmap an image key names: the member of the value's file-name part,
+// taken only when its extension is exactly ".bmp". Anything else, a missing
+// or empty member, or one that is not a valid bitmap, gives an empty image.
+Image FetchSkinBitmap(std::string_view value, const SkinMemberLookup& members);
+
+struct SkinDefinitionSource {
+    const IniFile& ini;
+    const SkinMemberLookup& members;
+
+    Image Bitmap(std::string_view section, std::string_view key) const {
+        return FetchSkinBitmap(ini.read_string(section, key, ""), members);
+    }
+};
+
+// "Left", "Right", "Top" or "Bottom", from section "Personality".
+TDataSkinBorder ReadFrameBorder(const SkinDefinitionSource& source, const std::string& name);
+TDataSkinTitle ReadTitle(const SkinDefinitionSource& source);
+std::vector<TDataSkinSysButton> ReadSysButtons(const SkinDefinitionSource& source);
+TDataSkinButton ReadButtons(const SkinDefinitionSource& source, Color button_text);
+
+// Null when the element's image key is empty.
+std::unique_ptr<TDataSkinObject> ReadPlainElement(const SkinDefinitionSource& source,
+                                                  const std::string& section,
+                                                  std::int32_t frames, Color button_text);
+std::unique_ptr<TDataSkinBorder> ReadTwoImageElement(const SkinDefinitionSource& source,
+                                                     const std::string& section,
+                                                     std::string_view second_image,
+                                                     std::int32_t frames, Color button_text);
+std::unique_ptr<TDataSkinBorder> ReadProgress(const SkinDefinitionSource& source);
+std::unique_ptr<TDataSkinObject> ReadMenuBar(const SkinDefinitionSource& source);
+
+}  // namespace korvane

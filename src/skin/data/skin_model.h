@@ -1,0 +1,116 @@
+#pragma once
+// A skin as its definition describes it: the element records and the colour
+// scheme. Portable; the Windows skin data component holds one and hands its
+// records to the skinning objects.
+//
+// Title, Buttons and the four borders always exist. Every other element is a
+// null pointer when the definition gives it no image; consumers test for it.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/color.h"
+#include "skin/data/skin_records.h"
+
+namespace korvane {
+
+// The platform's system colours, as framework colour values.
+inline constexpr Color clScrollBar = system_color(0);
+inline constexpr Color clMenu = system_color(4);
+inline constexpr Color clMenuText = system_color(7);
+inline constexpr Color clWindowText = system_color(8);
+inline constexpr Color clCaptionText = system_color(9);
+inline constexpr Color clHighlight = system_color(13);
+inline constexpr Color clHighlightText = system_color(14);
+inline constexpr Color clBtnFace = system_color(15);
+inline constexpr Color clBtnShadow = system_color(16);
+inline constexpr Color clBtnText = system_color(18);
+inline constexpr Color clInactiveCaptionText = system_color(19);
+inline constexpr Color clBtnHighlight = system_color(20);
+
+// Section "Colours"; each key defaults to the system colour given here.
+struct SkinColours {
+    Color WindowText = clWindowText;
+    Color ButtonFace = clBtnFace;
+    Color Scrollbar = clScrollBar;
+    Color HilightText = clHighlightText;
+    Color Hilight = clHighlight;
+    Color Menubar = clBtnFace;  // defaults to the ButtonFace read
+    Color Menu = clMenu;
+    Color MenuText = clMenuText;
+    Color ButtonText = clBtnText;
+    Color ButtonHilight = clBtnHighlight;
+    Color Buttonlight = clBtnHighlight;
+    Color ButtonShadow = clBtnShadow;
+    Color ButtonDkShadow = clBtnShadow;
+    Color MenuBarText = clMenuText;
+    Color TitleTextActive = clCaptionText;
+    Color TitleTextNoActive = clInactiveCaptionText;
+};
+
+class SkinModel {
+public:
+    // True until a definition has been read.
+    bool Empty = true;
+    std::string SkinName;
+    SkinColours Colours;
+    std::vector<Color> ExtraColours;
+
+    TDataSkinBorder BorderLeft{"Left"};
+    TDataSkinBorder BorderRight{"Right"};
+    TDataSkinBorder BorderTop{"Top"};
+    TDataSkinBorder BorderBottom{"Bottom"};
+    TDataSkinTitle Title{"Title"};
+    // The buttons of the definition in file order, then the three buttons of
+    // a maximised MDI child (Action 7, 8, 9).
+    std::vector<TDataSkinSysButton> SysButtons;
+    TDataSkinButton Buttons{"Buttons"};
+
+    std::unique_ptr<TDataSkinBorder> Progress;
+    std::unique_ptr<TDataSkinObject> MenuBar;
+    std::unique_ptr<TDataSkinObject> GroupBoxEdge;
+    std::unique_ptr<TDataSkinObject> Toolbars;
+    std::unique_ptr<TDataSkinBorder> Tabs;
+    std::unique_ptr<TDataSkinObject> StatusBarEdges;
+    std::unique_ptr<TDataSkinObject> ComboButton;
+    std::unique_ptr<TDataSkinObject> SunkEdge;
+    std::unique_ptr<TDataSkinObject> ExtraImages;
+    std::unique_ptr<TDataSkinObject> Headerbar;
+    std::unique_ptr<TDataSkinObject> MenuItem;
+    std::unique_ptr<TDataSkinObject> MenuBackground;
+    std::unique_ptr<TDataSkinObject> Scrollbar;
+    std::unique_ptr<TDataSkinObject> HorzScroll;
+    std::unique_ptr<TDataSkinObject> VertScroll;
+    std::unique_ptr<TDataSkinObject> HorzScrollThumb;
+    std::unique_ptr<TDataSkinObject> VertScrollThumb;
+    std::unique_ptr<TDataSkinBorder> UpDownHorz;
+    std::unique_ptr<TDataSkinBorder> UpDownVert;
+};
+
+// The bytes of the package member of that name (compared in lower case), or
+// none when the package has no such member.
+using SkinMemberLookup = std::function<std::vector<std::uint8_t>(std::string_view name)>;
+
+// Reads a skin definition; every image it names is fetched through members.
+SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members);
+
+// The definition of a package is its first member whose name contains this.
+inline constexpr std::string_view kSkinDefinitionText = ".ini";
+
+class TSkinReader;
+// Reads the definition of an open package; its images come from the package.
+// A package without a definition gives a model of defaults.
+SkinModel ReadSkinPackage(const TSkinReader& reader);
+
+// Opens a skin package and reads its definition. Empty when the package
+// reader refuses the package (it has shown why); decoder failures
+// (ElzhException) pass through.
+std::optional<SkinModel> LoadSkinPackage(std::span<const std::uint8_t> package);
+
+}  // namespace korvane

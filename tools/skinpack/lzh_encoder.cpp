@@ -1,0 +1,108 @@
+#include "skinpack/lzh_encoder.h"
+
+#include <limits>
+
+#include "base/error.h"
+#include "skin/data/lzh_model.h"
+#include "skinpack/match_finder.h"
+
+namespace korvane {
+
+using namespace lzh;
+
+namespace {
+
+class BitWriter {
+public:
+    explicit BitWriter(std::vector<std::uint8_t>& out) : out_(out) {}
+
+    void Put(BitCode code) {
+        pending_ = pending_ << code.length | code.bits;
+        count_ += code.length;
+        while (count_ >= 8) {
+            count_ -= 8;
+            out_.push_back(std::uint8_t(pending_ >> count_));
+        }
+    }
+    // Pads the last byte with zero bits.
+    void Flush() {
+        if (count_ > 0) out_.push_back(std::uint8_t(pending_ << (8 - count_)));
+        count_ = 0;
+    }
+
+private:
+    std::vector<std::uint8_t>& out_;
+    std::uint64_t pending_ = 0;  // the low count_ bits are not yet written
+    int count_ = 0;
+};
+
+class SymbolWriter {
+public:
+    explicit SymbolWriter(BitWriter& bits) : bits_(bits) {}
+
+    void Literal(std::uint8_t byte) { Symbol(byte); }
+    void Copy(Match match) {
+        Symbol(match_symbol(match.length));
+        bits_.Put(kDistanceTables.prefix[match.distance >> 6]);
+        bits_.Put({std::uint32_t(match.distance & 0x3F), 6});
+    }
+
+private:
+    void Symbol(int symbol) {
+        bits_.Put(tree_.CodeOf(symbol));
+        tree_.UpdateTree(symbol);
+    }
+
+    BitWriter& bits_;
+    HuffmanTree tree_;
+};
+
+}  // namespace
+
+std::vector<std::uint8_t> CompressLzh(std::span<const std::uint8_t> data) {
+    if (data.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
+        throw Error(std::to_string(data.size()) + " bytes are too many for an LZH stream");
+
+    // What the decoder's ring will hold: its fill of spaces, then the data.
+    std::vector<std::uint8_t> text(kFirstWritePosition, kInitialFill);
+    text.insert(text.end(), data.begin(), data.end());
+
+    std::vector<std::uint8_t> out;
+    out.reserve(4 + data.size() / 2);
+    const std::uint32_t size = std::uint32_t(data.size());
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(std::uint8_t(size >> shift));
+    BitWriter bits(out);
+    SymbolWriter symbols(bits);
+
+    MatchFinder finder(text);
+    std::size_t position = 0;
+    for (; position < std::size_t(kFirstWritePosition); ++position) finder.Insert(position);
+    const std::size_t end = text.size();
+    auto insert = [&](std::size_t p) { return p < end ? finder.Insert(p) : Match{}; };
+
+    // Lazy parsing: a match is put off by one literal when the next position has a longer one.
+    Match current = insert(position);
+    while (position < end) {
+        if (current.length == 0) {
+            symbols.Literal(text[position]);
+            current = insert(++position);
+            continue;
+        }
+        const Match next = insert(position + 1);
+        if (next.length > current.length) {
+            symbols.Literal(text[position]);
+            ++position;
+            current = next;
+            continue;
+        }
+        symbols.Copy(current);
+        for (std::size_t p = position + 2; p < position + std::size_t(current.length); ++p)
+            finder.Insert(p);
+        position += std::size_t(current.length);
+        current = insert(position);
+    }
+    bits.Flush();
+    return out;
+}
+
+}  // namespace korvane

@@ -1,0 +1,13 @@
+#pragma once
+// The LZHUF encoder: streams that TLZH expands to exactly the given bytes.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace korvane {
+
+// The 4-byte size, then the code. Data longer than 2^31 - 1 bytes is refused with Error.
+std::vector<std::uint8_t> CompressLzh(std::span<const std::uint8_t> data);
+
+}  // namespace korvane

@@ -128,6 +128,8 @@ private:
         if (depth > kMaxDepth) LayoutLexer::fail(token_.at, "Layout nested too deeply");
         ObjectHeader header = object_header();
         TComponent* child = root_->FindComponent(header.name);
+        if (child && std::find(loaded_.begin(), loaded_.end(), child) != loaded_.end())
+            LayoutLexer::fail(header.at, "A component named " + header.name + " already exists");
         bool created = !child;
         if (child && !equals_ignore_case(child->ClassName(), header.class_name))
             LayoutLexer::fail(header.at, "Component " + header.name + " is a " + std::string(child->ClassName()) +

@@ -163,6 +163,9 @@ TEST_F(Layout, MalformedTextsFailWithTheirPosition) {
               "Line 1, column 56: Component Nobody not found");
     EXPECT_EQ(read_error("object F: TSampleForm object C: TSampleControl Caption.X = 1 end end"),
               "Line 1, column 48: Property Caption has no properties");
+    EXPECT_EQ(read_error("object F: TSampleForm object A: TSampleControl object B: TSampleControl\n"
+                         "object a: TSampleControl end end end end"),
+              "Line 2, column 11: A component named a already exists");
     EXPECT_EQ(read_error("object F: TSampleForm end end"), "Line 1, column 27: Text after the end of the layout");
     EXPECT_EQ(read_error("object F: TSampleForm Tag = 1"), "Line 1, column 30: Property name expected");
     EXPECT_EQ(read_error("object F: TSampleForm Tag ~ 1 end"), "Line 1, column 27: Unexpected character 0x7E");

@@ -8,8 +8,6 @@
 #include "base/file_io_testing.h"
 
 #ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -124,6 +122,14 @@ TEST(FileIoReplace, AFolderInTheTargetsPlaceIsNotReplaced) {
     EXPECT_EQ(dir.names(), std::vector<std::string>{"out.bmp"});
 }
 
+TEST(FileIoNames, Utf8PathsNameTheFileInTheFileSystem) {
+    TempDir dir;
+    std::string path = (dir.path() / "").string() + "\xE6\x96\x87\xE6\x9C\xAC.bmp";  // 文本.bmp
+    write_file_replacing(path, as_bytes("x"));
+    EXPECT_EQ(read_file(path), "x");
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / std::u8string(u8"\u6587\u672C.bmp")));
+}
+
 TEST(FileIoTempNames, StayInTheTargetsFolder) {
     EXPECT_EQ(detail::temp_path_for("/data/out.bmp", 42, 0), "/data/.out.bmp.42-0.tmp");
     EXPECT_EQ(detail::temp_path_for("C:\\pics\\a.bmp", 7, 3), "C:\\pics\\.a.bmp.7-3.tmp");
@@ -131,33 +137,13 @@ TEST(FileIoTempNames, StayInTheTargetsFolder) {
 }
 
 #ifndef _WIN32
-// A file-size limit makes write() fail the way a full disk does.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_handler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_handler_)(int) = nullptr;
-};
-
 TEST(FileIoReplace, AFailedWriteKeepsThePreviousFileWhole) {
     TempDir dir;
     write_bytes(dir.file("out.bmp"), "previous picture");
     std::string big(64 * 1024, 'x');
     std::string message;
     {
-        FileSizeLimit limit(4096);
+        testing::FileSizeLimit limit(4096);
         message = message_of([&] { write_file_replacing(dir.file("out.bmp"), as_bytes(big)); });
     }
     EXPECT_EQ(message, "Stream write error");

@@ -10,14 +10,24 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace korvane::testing {
 
 class TempDir {
 public:
     TempDir() {
         auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        // The process id keeps runs of several build trees apart.
         path_ = std::filesystem::temp_directory_path() /
-                (std::string("korvane-") + info->test_suite_name() + "-" + info->name());
+                (std::string("korvane-") + info->test_suite_name() + "-" + info->name() + "-" +
+                 std::to_string(process_id()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -41,6 +51,14 @@ public:
     }
 
 private:
+    static unsigned long process_id() {
+#ifdef _WIN32
+        return GetCurrentProcessId();
+#else
+        return static_cast<unsigned long>(getpid());
+#endif
+    }
+
     std::filesystem::path path_;
 };
 
@@ -52,5 +70,29 @@ inline std::string read_bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+#ifndef _WIN32
+// A file-size limit makes write() fail the way a full disk does.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_handler_)(int) = nullptr;
+};
+#endif
 
 }  // namespace korvane::testing

@@ -1,0 +1,34 @@
+#pragma once
+// The command line of txt2bmp.
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "base/error.h"
+
+namespace korvane::txt2bmp {
+
+// A command line that cannot be run; exit code 2.
+class UsageError : public Error {
+public:
+    using Error::Error;
+};
+
+enum class ProgressMode { automatic, always, never };
+
+struct Options {
+    std::string input;   // "-" for standard input
+    std::string output;  // "-" for standard output
+    std::optional<std::string> encoding;
+    ProgressMode progress = ProgressMode::automatic;
+    bool help = false;
+    bool version = false;
+};
+
+// The arguments after the program name. Throws UsageError.
+Options parse_options(std::span<const std::string> args);
+
+extern const char* const kUsage;
+
+}  // namespace korvane::txt2bmp

@@ -1,9 +1,8 @@
 #include "convert/page_image.h"
 
-#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <cstdlib>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -17,10 +16,6 @@ namespace {
 
 constexpr int kGlyphRows = 16;
 constexpr std::uint64_t kUnbounded = std::numeric_limits<std::uint64_t>::max();
-
-std::uint64_t margin_plus(std::uint64_t count, std::uint64_t pitch) {
-    return count > (kUnbounded - 60) / pitch ? kUnbounded : count * pitch + 60;
-}
 
 std::uint64_t row_stride(std::uint64_t width) { return (width + 31) / 32 * 4; }
 
@@ -51,10 +46,6 @@ std::uint64_t bmp_file_size(PageSize size) {
     std::uint64_t stride = row_stride(size.width);
     if (size.height != 0 && stride > (kUnbounded - kBmpHeaderSize) / size.height) return kUnbounded;
     return kBmpHeaderSize + stride * size.height;
-}
-
-PageSize page_size_for(std::uint64_t longest, std::uint64_t lines) {
-    return {margin_plus(longest, 8), margin_plus(lines, 20)};
 }
 
 PageImage::PageImage(PageSize size) {

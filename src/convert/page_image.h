@@ -11,17 +11,13 @@
 
 namespace korvane {
 
-// Page sizes are computed without overflow: a size too large for any page
-// saturates at UINT64_MAX and is refused by PageImage.
+// Page sizes in pixels. Computed sizes saturate at UINT64_MAX rather than
+// overflow; PageImage refuses what no BMP file can hold.
 struct PageSize {
     std::uint64_t width = 0;
     std::uint64_t height = 0;
     friend bool operator==(PageSize, PageSize) = default;
 };
-
-// The page for `lines` lines of at most `longest` bytes: 8 pixels a byte and
-// 20 a line, with a margin of 30 pixels all round.
-PageSize page_size_for(std::uint64_t longest, std::uint64_t lines);
 
 // The largest BMP file (and page side): its size field is a signed 32-bit number.
 inline constexpr std::uint64_t kMaxBmpFileSize = 2147483647;

@@ -8,6 +8,7 @@
 
 #include "base/error.h"
 #include "convert/bmp_writer.h"
+#include "convert/converter.h"
 #include "convert/page_image.h"
 
 namespace korvane {

@@ -312,13 +312,13 @@ Image back_window(const SkinModel& s) {
 }  // namespace
 
 Image render_mock_window(const SkinModel& skin) {
-    Image desktop(860, 470);
+    Image desktop(900, 470);
     auto d = desktop.mutable_view();
     for (int y = 0; y < desktop.height(); ++y)
         for (int x = 0; x < desktop.width(); ++x)
             d.at(x, y) = pixel_rgb(58 - y * 24 / 470, 110 - y * 40 / 470, 165 - y * 45 / 470);
     const Image back = back_window(skin);
-    DrawTransparent(d, Rect::from_size(460, 24, back.width(), back.height()), back.view());
+    DrawTransparent(d, Rect::from_size(506, 24, back.width(), back.height()), back.view());
     const Image front = front_window(skin);
     DrawTransparent(d, Rect::from_size(24, 84, front.width(), front.height()), front.view());
     return desktop;

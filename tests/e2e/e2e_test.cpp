@@ -88,7 +88,7 @@ protected:
         std::this_thread::sleep_for(300ms);
         fs::path dir = fs::path(wine_path(KORVANE_SCREENSHOTS));
         fs::create_directories(dir);
-        EXPECT_TRUE(save_screenshot(window, (dir / (name + ".bmp")).wstring())) << name;
+        EXPECT_TRUE(save_screenshot(window, dir / (name + ".bmp"))) << name;
     }
 
     MessageBoxSeen wait_for_box(std::string_view caption) {

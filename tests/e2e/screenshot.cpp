@@ -41,7 +41,7 @@ void put(std::ofstream& out, T value) {
 
 }  // namespace
 
-bool save_screenshot(HWND window, const std::wstring& path) {
+bool save_screenshot(HWND window, const std::filesystem::path& path) {
     RECT r{};
     if (!GetWindowRect(window, &r)) return false;
     const int width = r.right - r.left, height = r.bottom - r.top;

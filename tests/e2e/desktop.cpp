@@ -128,6 +128,16 @@ HWND wait_for_top(DWORD process, std::wstring_view window_class, std::string_vie
     });
 }
 
+std::string text_when(HWND window, std::string_view expected) {
+    auto deadline = std::chrono::steady_clock::now() + kWaitLimit;
+    std::string text = window_text(window);
+    while (text != expected && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(kPoll);
+        text = window_text(window);
+    }
+    return text;
+}
+
 bool wait_until_closed(HWND window) {
     auto deadline = std::chrono::steady_clock::now() + kWaitLimit;
     while (IsWindow(window) && IsWindowVisible(window)) {

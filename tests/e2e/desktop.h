@@ -35,6 +35,9 @@ std::vector<HWND> child_windows(HWND parent, std::wstring_view window_class);
 // the process's windows when it does not come within kWaitLimit.
 HWND wait_for(DWORD process, const std::string& what, const std::function<HWND()>& find);
 HWND wait_for_top(DWORD process, std::wstring_view window_class, std::string_view caption);
+// The window's text once it reads `expected`, or the last text seen when it
+// does not within kWaitLimit: for texts set after a modal window closed.
+std::string text_when(HWND window, std::string_view expected);
 // Waits until the window is gone; false when it stays.
 bool wait_until_closed(HWND window);
 // What the process shows now, for failure messages.

@@ -120,18 +120,18 @@ protected:
 };
 
 TEST_F(Tool, StartsWithItsTitleAndEmptyFileNamesAndWarnsWhenConvertingWithout) {
-    EXPECT_EQ(window_text(main_), kTitle);
+    EXPECT_EQ(text_when(main_, kTitle), kTitle);
     RECT frame = window_rect(main_);
     EXPECT_EQ(frame.left, 250);
     EXPECT_EQ(frame.top, 115);
     SIZE client = client_size(main_);
     EXPECT_EQ(client.cx, 344);
     EXPECT_EQ(client.cy, 119);
-    EXPECT_EQ(window_text(choose_source_), "选择");
-    EXPECT_EQ(window_text(choose_target_), "选择");
-    EXPECT_EQ(window_text(convert_), "开 始 转 换");
-    EXPECT_EQ(window_text(source_shown_), "");
-    EXPECT_EQ(window_text(target_shown_), "");
+    EXPECT_EQ(text_when(choose_source_, "选择"), "选择");
+    EXPECT_EQ(text_when(choose_target_, "选择"), "选择");
+    EXPECT_EQ(text_when(convert_, "开 始 转 换"), "开 始 转 换");
+    EXPECT_EQ(text_when(source_shown_, ""), "");
+    EXPECT_EQ(text_when(target_shown_, ""), "");
     screenshot(main_, "app-main-window");
 
     click(convert_);
@@ -141,7 +141,7 @@ TEST_F(Tool, StartsWithItsTitleAndEmptyFileNamesAndWarnsWhenConvertingWithout) {
     EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
     screenshot(box.window, "app-warning");
     answer(box, "OK");
-    EXPECT_EQ(window_text(main_), kTitle);
+    EXPECT_EQ(text_when(main_, kTitle), kTitle);
 }
 
 TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
@@ -151,9 +151,9 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     ASSERT_GT(reference.size(), 62u);
 
     choose_source(in_folder("poem.txt"));
-    EXPECT_EQ(window_text(source_shown_), "poem.txt");
+    EXPECT_EQ(text_when(source_shown_, "poem.txt"), "poem.txt");
     choose_target(in_folder("out"));
-    EXPECT_EQ(window_text(target_shown_), "out.bmp");
+    EXPECT_EQ(text_when(target_shown_, "out.bmp"), "out.bmp");
 
     click(convert_);
     MessageBoxSeen ask = wait_for_box("Confirm");
@@ -162,7 +162,7 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     EXPECT_EQ(ask.buttons, (std::vector<std::string>{"&Yes", "&No"}));
     screenshot(ask.window, "app-confirm-preview");
     answer(ask, "&No");
-    EXPECT_EQ(window_text(main_), kTitle);
+    EXPECT_EQ(text_when(main_, kTitle), kTitle);
     EXPECT_TRUE(read_bytes(folder_ / "out.bmp") == reference) << "out.bmp differs from txt2bmp's poem.bmp";
     EXPECT_TRUE(top_windows(id(), L"TForm1").empty()) << "No must not show the preview";
 
@@ -177,7 +177,7 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     SIZE client = client_size(preview);
     EXPECT_EQ(client.cx, le32(reference, 18));
     EXPECT_EQ(client.cy, le32(reference, 22));
-    EXPECT_EQ(window_text(main_), kTitle);
+    EXPECT_EQ(text_when(main_, kTitle), kTitle);
     EXPECT_TRUE(read_bytes(folder_ / "out.bmp") == reference);
     screenshot(preview, "app-preview");
 }
@@ -201,7 +201,7 @@ TEST_F(Tool, TargetWithoutExtensionAsksBeforeOverwritingItsBmp) {
     EXPECT_TRUE(IsWindow(dialog) && IsWindowVisible(dialog)) << "No closed the save dialog";
     cancel_dialog(dialog);
     EXPECT_TRUE(wait_until_closed(dialog));
-    EXPECT_EQ(window_text(target_shown_), "");
+    EXPECT_EQ(text_when(target_shown_, ""), "");
 
     click(choose_target_);
     dialog = wait_for_top(id(), L"#32770", "Save As");
@@ -211,7 +211,7 @@ TEST_F(Tool, TargetWithoutExtensionAsksBeforeOverwritingItsBmp) {
     ASSERT_NE(ask.window, nullptr);
     answer(ask, "&Yes");
     EXPECT_TRUE(wait_until_closed(dialog));
-    EXPECT_EQ(window_text(target_shown_), "a.bmp");
+    EXPECT_EQ(text_when(target_shown_, "a.bmp"), "a.bmp");
     EXPECT_EQ(read_bytes(folder_ / "a.bmp"), "not yet a picture") << "choosing must not write the file";
 }
 
@@ -228,7 +228,7 @@ TEST_F(Tool, SourceDeletedAfterChoosingReportsFileNotFound) {
     EXPECT_EQ(error.buttons, std::vector<std::string>{"OK"});
     screenshot(error.window, "app-error");
     answer(error, "OK");
-    EXPECT_EQ(window_text(main_), kTitle);
+    EXPECT_EQ(text_when(main_, kTitle), kTitle);
     EXPECT_FALSE(fs::exists(folder_ / "gone.bmp"));
 }
 
@@ -272,7 +272,7 @@ TEST_F(Tool, LargeFileShowsItsProgressInTheTitle) {
     EXPECT_EQ(window_text(main_), kTitle + "(100%)");
 
     answer(read_message_box(ask), "&No");
-    EXPECT_EQ(window_text(main_), kTitle);
+    EXPECT_EQ(text_when(main_, kTitle), kTitle);
     EXPECT_TRUE(read_bytes(folder_ / "large.bmp") == converted(text)) << "large.bmp differs from the converter's";
 }
 

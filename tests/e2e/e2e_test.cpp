@@ -86,9 +86,8 @@ protected:
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
         std::this_thread::sleep_for(300ms);
-        fs::path dir = fs::path(wine_path(KORVANE_SCREENSHOTS));
-        fs::create_directories(dir);
-        EXPECT_TRUE(save_screenshot(window, dir / (name + ".bmp"))) << name;
+        fs::create_directories(fs::path(wine_path(KORVANE_SCREENSHOTS)));
+        EXPECT_TRUE(save_screenshot(window, std::string(KORVANE_SCREENSHOTS) + "/" + name + ".png")) << name;
     }
 
     MessageBoxSeen wait_for_box(std::string_view caption) {

@@ -138,13 +138,17 @@ std::string text_when(HWND window, std::string_view expected) {
     return text;
 }
 
-bool wait_until_closed(HWND window) {
+bool wait_until(const std::function<bool()>& condition) {
     auto deadline = std::chrono::steady_clock::now() + kWaitLimit;
-    while (IsWindow(window) && IsWindowVisible(window)) {
+    while (!condition()) {
         if (std::chrono::steady_clock::now() >= deadline) return false;
         std::this_thread::sleep_for(kPoll);
     }
     return true;
+}
+
+bool wait_until_closed(HWND window) {
+    return wait_until([&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 
 void click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }

@@ -38,6 +38,8 @@ HWND wait_for_top(DWORD process, std::wstring_view window_class, std::string_vie
 // The window's text once it reads `expected`, or the last text seen when it
 // does not within kWaitLimit: for texts set after a modal window closed.
 std::string text_when(HWND window, std::string_view expected);
+// Waits until condition() holds; false when it does not within kWaitLimit.
+bool wait_until(const std::function<bool()>& condition);
 // Waits until the window is gone; false when it stays.
 bool wait_until_closed(HWND window);
 // What the process shows now, for failure messages.

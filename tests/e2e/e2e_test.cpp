@@ -173,6 +173,8 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     answer(ask, "&Yes");
     HWND preview = wait_for_top(id(), L"TForm1", "图片预览(" + in_folder("out.bmp") + ")");
     ASSERT_NE(preview, nullptr);
+    // The page arrives after the window is shown; the window then fits it.
+    wait_until([&] { return client_size(preview).cx == le32(reference, 18); });
     SIZE client = client_size(preview);
     EXPECT_EQ(client.cx, le32(reference, 18));
     EXPECT_EQ(client.cy, le32(reference, 22));

@@ -2,6 +2,7 @@
 // The conversion itself: text bytes to a page image, and a text file to a BMP file.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -10,6 +11,15 @@
 #include "convert/page_image.h"
 
 namespace korvane {
+
+// The page layout: every byte is 8 pixels wide, every line 20 pixels high
+// (16 of glyph, 4 of gap), with a margin of 30 pixels all round.
+inline constexpr int kPageMargin = 30;
+inline constexpr int kCellWidth = 8;
+inline constexpr int kLinePitch = 20;
+
+// The page for `lines` lines of at most `longest` bytes.
+PageSize page_size_for(std::uint64_t longest, std::uint64_t lines);
 
 // Told the percentage done after a line is drawn; only when it changes, and
 // never for a page of one line.

@@ -13,19 +13,12 @@ void PaintTextLine(const FontTables& fonts, std::string_view text, int x, PageIm
         auto trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
         if (lead >= 0x80 && trail >= 0x80) {
             std::size_t base = std::size_t(hzk16_cell(lead, trail)) * 32;
-            if (base + 32 <= fonts.hzk16.size()) {
-                const std::uint8_t* cell = fonts.hzk16.data() + base;
-                for (int r = 0; r < 16; ++r)
-                    page.ink_run(pen, y + r, std::uint32_t(cell[2 * r]) << 24 | std::uint32_t(cell[2 * r + 1]) << 16);
-            }
+            if (base + 32 <= fonts.hzk16.size()) page.ink_glyph(pen, y, fonts.hzk16.data() + base, 2);
             pen += 16;
             i += 2;
         } else {
             std::size_t base = std::size_t(lead) * 16;
-            if (base + 16 <= fonts.asc16.size()) {
-                const std::uint8_t* cell = fonts.asc16.data() + base;
-                for (int r = 0; r < 16; ++r) page.ink_run(pen, y + r, std::uint32_t(cell[r]) << 24);
-            }
+            if (base + 16 <= fonts.asc16.size()) page.ink_glyph(pen, y, fonts.asc16.data() + base, 1);
             pen += 8;
             i += 1;
         }

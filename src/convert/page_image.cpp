@@ -1,9 +1,12 @@
 #include "convert/page_image.h"
 
-#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <new>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 #include "base/error.h"
 #include "base/strings.h"
@@ -11,25 +14,38 @@
 namespace korvane {
 namespace {
 
+constexpr int kGlyphRows = 16;
 constexpr std::uint64_t kUnbounded = std::numeric_limits<std::uint64_t>::max();
-
-std::uint64_t margin_plus(std::uint64_t count, std::uint64_t pitch) {
-    return count > (kUnbounded - 60) / pitch ? kUnbounded : count * pitch + 60;
-}
 
 std::uint64_t row_stride(std::uint64_t width) { return (width + 31) / 32 * 4; }
 
 }  // namespace
+
+void PageImage::FreeBits::operator()(std::uint8_t* bits) const { std::free(bits); }
+
+// Large pages are asked for in huge memory pages where the system has them:
+// touching every byte of a page of hundreds of megabytes once costs a fault
+// per 4 KB otherwise.
+PageImage::Bits PageImage::allocate_page_bits(std::size_t bytes) {
+    void* bits = nullptr;
+#ifdef __linux__
+    constexpr std::size_t kHugePage = 2 << 20;
+    if (bytes >= 2 * kHugePage) {
+        std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        bits = std::aligned_alloc(kHugePage, rounded);
+        if (bits) ::madvise(bits, rounded, MADV_HUGEPAGE);
+    }
+#endif
+    if (!bits) bits = std::malloc(bytes ? bytes : 1);
+    if (!bits) throw Error("Out of system resources");
+    return Bits(static_cast<std::uint8_t*>(bits));
+}
 
 std::uint64_t bmp_file_size(PageSize size) {
     if (size.width > kUnbounded - 31) return kUnbounded;
     std::uint64_t stride = row_stride(size.width);
     if (size.height != 0 && stride > (kUnbounded - kBmpHeaderSize) / size.height) return kUnbounded;
     return kBmpHeaderSize + stride * size.height;
-}
-
-PageSize page_size_for(std::uint64_t longest, std::uint64_t lines) {
-    return {margin_plus(longest, 8), margin_plus(lines, 20)};
 }
 
 PageImage::PageImage(PageSize size) {
@@ -42,8 +58,7 @@ PageImage::PageImage(PageSize size) {
     width_ = int(size.width);
     height_ = int(size.height);
     stride_ = std::size_t(row_stride(size.width));
-    bits_.reset(new (std::nothrow) std::uint8_t[stride_ * std::size_t(height_)]);
-    if (!bits_) throw Error("Out of system resources");
+    bits_ = allocate_page_bits(stride_ * std::size_t(height_));
 
     if (height_ == 0) return;
     // Every row is white up to the last pixel; the bits after it are zero.
@@ -69,6 +84,30 @@ void PageImage::ink_run(std::int64_t x, int y, std::uint32_t bits) {
     std::uint64_t spread = std::uint64_t(bits) << 32 >> (x % 8);  // 40 bits from bit 63 down
     for (int i = 0; i < 5; ++i)
         if (auto ink = std::uint8_t(spread >> (56 - 8 * i))) at[i] &= std::uint8_t(~ink);
+}
+
+void PageImage::ink_glyph(std::int64_t x, int y, const std::uint8_t* rows, int row_bytes) {
+    auto bits_of = [&](int r) {
+        std::uint32_t bits = std::uint32_t(rows[r * row_bytes]) << 24;
+        if (row_bytes == 2) bits |= std::uint32_t(rows[r * row_bytes + 1]) << 16;
+        return bits;
+    };
+    if (x < 0 || x + 8 * row_bytes > width_ || y < 0 || y + kGlyphRows > height_) {
+        for (int r = 0; r < kGlyphRows; ++r) ink_run(x, y + r, bits_of(r));
+        return;
+    }
+    // Wholly inside: the glyph's rows land on 2 or 3 bytes of each page row,
+    // rows going down the page are going back in memory.
+    std::uint8_t* at = row(y) + x / 8;
+    int shift = int(x % 8);
+    int span = (shift + 8 * row_bytes + 7) / 8;  // bytes touched, all inside the row
+    for (int r = 0; r < kGlyphRows; ++r, at -= stride_) {
+        std::uint32_t ink = bits_of(r) >> shift;
+        if (!ink) continue;
+        at[0] &= std::uint8_t(~(ink >> 24));
+        if (span > 1) at[1] &= std::uint8_t(~(ink >> 16));
+        if (span > 2) at[2] &= std::uint8_t(~(ink >> 8));
+    }
 }
 
 bool PageImage::is_ink(int x, int y) const {

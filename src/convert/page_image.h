@@ -11,17 +11,13 @@
 
 namespace korvane {
 
-// Page sizes are computed without overflow: a size too large for any page
-// saturates at UINT64_MAX and is refused by PageImage.
+// Page sizes in pixels. Computed sizes saturate at UINT64_MAX rather than
+// overflow; PageImage refuses what no BMP file can hold.
 struct PageSize {
     std::uint64_t width = 0;
     std::uint64_t height = 0;
     friend bool operator==(PageSize, PageSize) = default;
 };
-
-// The page for `lines` lines of at most `longest` bytes: 8 pixels a byte and
-// 20 a line, with a margin of 30 pixels all round.
-PageSize page_size_for(std::uint64_t longest, std::uint64_t lines);
 
 // The largest BMP file (and page side): its size field is a signed 32-bit number.
 inline constexpr std::uint64_t kMaxBmpFileSize = 2147483647;
@@ -46,6 +42,10 @@ public:
     // first. Pixels outside the page are left alone.
     void ink_run(std::int64_t x, int y, std::uint32_t bits);
 
+    // Inks a glyph of 16 rows, `row_bytes` (1 or 2) bytes a row, bit 7 of
+    // each byte leftmost, with its top-left pixel at (x, y).
+    void ink_glyph(std::int64_t x, int y, const std::uint8_t* rows, int row_bytes);
+
     bool is_ink(int x, int y) const;
 
     // The pixel rows as a BMP file stores them.
@@ -57,7 +57,13 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::size_t stride_ = 0;
-    std::unique_ptr<std::uint8_t[]> bits_;
+    struct FreeBits {
+        void operator()(std::uint8_t* bits) const;
+    };
+    using Bits = std::unique_ptr<std::uint8_t[], FreeBits>;
+    static Bits allocate_page_bits(std::size_t bytes);
+
+    Bits bits_;
 };
 
 }  // namespace korvane

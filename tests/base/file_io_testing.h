@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace korvane::testing {
@@ -21,8 +24,10 @@ class TempDir {
 public:
     TempDir() {
         auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        // The process id keeps runs of several build trees apart.
         path_ = std::filesystem::temp_directory_path() /
-                (std::string("korvane-") + info->test_suite_name() + "-" + info->name());
+                (std::string("korvane-") + info->test_suite_name() + "-" + info->name() + "-" +
+                 std::to_string(process_id()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -46,6 +51,14 @@ public:
     }
 
 private:
+    static unsigned long process_id() {
+#ifdef _WIN32
+        return GetCurrentProcessId();
+#else
+        return static_cast<unsigned long>(getpid());
+#endif
+    }
+
     std::filesystem::path path_;
 };
 

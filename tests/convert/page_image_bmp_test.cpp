@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "base/error.h"
 #include "convert/bmp_writer.h"
+#include "convert/converter.h"
 #include "convert/page_image.h"
 
 namespace korvane {
@@ -13,8 +16,9 @@ namespace {
 
 std::vector<std::uint8_t> bmp_bytes(const PageImage& page) {
     auto header = bmp_header(page);
-    std::vector<std::uint8_t> out(header.begin(), header.end());
-    out.insert(out.end(), page.bmp_rows().begin(), page.bmp_rows().end());
+    auto rows = page.bmp_rows();
+    std::vector<std::uint8_t> out(header.size() + rows.size());
+    std::copy(rows.begin(), rows.end(), std::copy(header.begin(), header.end(), out.begin()));
     return out;
 }
 
@@ -96,6 +100,21 @@ TEST(PageImage, RunsAreClippedToThePageAndNeverTouchPadBits) {
     for (int y : {9, 12, 13, 14, 0, 59})
         EXPECT_EQ(row(y), (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0}))
             << "row " << y;
+}
+
+TEST(PageImage, GlyphsFlushWithTheRightEdgeStayInTheirRows) {
+    // 32 pixels wide: each row is exactly its 4-byte stride, the top row the last in memory.
+    PageImage page(PageSize{32, 16});
+    std::uint8_t narrow[16], wide[32];
+    std::fill(std::begin(narrow), std::end(narrow), 0x81);
+    std::fill(std::begin(wide), std::end(wide), 0x01);
+    page.ink_glyph(24, 0, narrow, 1);
+    page.ink_glyph(8, 0, wide, 2);
+    auto rows = page.bmp_rows();
+    for (int y = 0; y < 16; ++y) {
+        std::vector<std::uint8_t> row(rows.begin() + (15 - y) * 4, rows.begin() + (16 - y) * 4);
+        EXPECT_EQ(row, (std::vector<std::uint8_t>{0xFF, 0xFE, 0xFE, 0x7E})) << "row " << y;
+    }
 }
 
 TEST(PageImage, APageWhoseBmpWouldPassTwoGigabytesIsRefusedByName) {

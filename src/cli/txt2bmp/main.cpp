@@ -59,11 +59,13 @@ int convert(const Options& options) {
                           isatty(STDERR_FILENO));
     TextLines lines(std::move(text));
     std::optional<ProgressBar> bar;
-    if (show_progress) bar.emplace(stderr);
-    PageImage page = render_text_page(lines, embedded_font_tables(), [&](int percent) {
-        if (bar) bar->show(percent);
-    });
-    bar.reset();
+    ProgressCallback on_progress;
+    if (show_progress) {
+        bar.emplace(stderr);
+        on_progress = [&](int percent) { bar->show(percent); };
+    }
+    PageImage page = render_text_page(lines, embedded_font_tables(), on_progress);
+    bar.reset();  // ends the bar's line before anything else is said
     write_output(page, options.output);
     return kSuccess;
 }

@@ -12,6 +12,13 @@ set(KORVANE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 
 function(korvane_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  # GCC 12's flow-based bounds warnings misfire on inlined std::vector inserts at -O2 and
+  # above (GCC bug 107138); they stay visible but do not fail the build.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${target} PRIVATE
+      -Wno-error=array-bounds -Wno-error=stringop-overflow -Wno-error=stringop-overread
+      -Wno-error=restrict)
+  endif()
 endfunction()
 
 if(KORVANE_SANITIZE)

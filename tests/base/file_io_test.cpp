@@ -122,6 +122,14 @@ TEST(FileIoReplace, AFolderInTheTargetsPlaceIsNotReplaced) {
     EXPECT_EQ(dir.names(), std::vector<std::string>{"out.bmp"});
 }
 
+TEST(FileIoNames, Utf8PathsNameTheFileInTheFileSystem) {
+    TempDir dir;
+    std::string path = (dir.path() / "").string() + "\xE6\x96\x87\xE6\x9C\xAC.bmp";  // 文本.bmp
+    write_file_replacing(path, as_bytes("x"));
+    EXPECT_EQ(read_file(path), "x");
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / std::u8string(u8"\u6587\u672C.bmp")));
+}
+
 TEST(FileIoTempNames, StayInTheTargetsFolder) {
     EXPECT_EQ(detail::temp_path_for("/data/out.bmp", 42, 0), "/data/.out.bmp.42-0.tmp");
     EXPECT_EQ(detail::temp_path_for("C:\\pics\\a.bmp", 7, 3), "C:\\pics\\.a.bmp.7-3.tmp");
@@ -141,6 +149,16 @@ TEST(FileIoReplace, AFailedWriteKeepsThePreviousFileWhole) {
     EXPECT_EQ(message, "Stream write error");
     EXPECT_EQ(read_bytes(dir.file("out.bmp")), "previous picture");
     EXPECT_EQ(dir.names(), std::vector<std::string>{"out.bmp"});
+}
+
+TEST(FileIoReplace, ALinkedTargetIsReplacedThroughTheLink) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("real"));
+    write_bytes(dir.file("real/out.bmp"), "old");
+    std::filesystem::create_symlink("real/out.bmp", dir.file("link.bmp"));
+    write_file_replacing(dir.file("link.bmp"), as_bytes("new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.bmp")));
+    EXPECT_EQ(read_bytes(dir.file("real/out.bmp")), "new");
 }
 
 TEST(FileIoReplace, AReplacedFileKeepsItsPermissions) {

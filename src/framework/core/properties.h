@@ -39,13 +39,13 @@
 #include <utility>
 #include <vector>
 
+#include "framework/core/collection.h"
 #include "framework/core/errors.h"
 #include "framework/core/persistent.h"
 
 namespace korvane {
 
 class TComponent;
-class TCollection;
 
 enum class PropertyKind { Integer, Boolean, String, Enumeration, Set, Color, Object, Collection, Component, Binary };
 
@@ -156,14 +156,15 @@ public:
         return *this;
     }
 
-    // G returns a reference or pointer to a sub-object the instance owns.
-    template <class G>
-    PropertyBuilder& object(std::string_view name, G getter) {
+    // The getter returns a reference to a sub-object the instance owns.
+    template <class T>
+    PropertyBuilder& object(std::string_view name, T& (C::*getter)()) {
         add(PropertyKind::Object, name).get_object = sub_object(getter);
         return *this;
     }
-    template <class G>
-    PropertyBuilder& collection(std::string_view name, G getter) {
+    template <class T>
+    PropertyBuilder& collection(std::string_view name, T& (C::*getter)()) {
+        static_assert(std::is_base_of_v<TCollection, T>);
         add(PropertyKind::Collection, name).get_object = sub_object(getter);
         return *this;
     }
@@ -222,15 +223,11 @@ private:
         return p;
     }
 
-    template <class G>
-    static auto sub_object(G getter) {
-        return [getter](const TPersistent& o) -> TPersistent* {
-            decltype(auto) sub = std::invoke(getter, self(o));
-            if constexpr (std::is_pointer_v<std::remove_cvref_t<decltype(sub)>>)
-                return const_cast<std::remove_const_t<std::remove_pointer_t<std::remove_cvref_t<decltype(sub)>>>*>(sub);
-            else
-                return const_cast<std::remove_cvref_t<decltype(sub)>*>(&sub);
-        };
+    // Sub-objects are reached through the instance's non-const accessor;
+    // the writer only reads them.
+    template <class T>
+    static auto sub_object(T& (C::*getter)()) {
+        return [getter](const TPersistent& o) -> TPersistent* { return &(const_cast<C&>(self(o)).*getter)(); };
     }
 
     template <class G, class S, class D>

@@ -44,47 +44,60 @@ void TLZH::ReadBlock(std::uint8_t* buffer, std::uint16_t count, std::uint16_t& a
 }
 
 void TLZH::WriteBlock(const std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual) {
-    output_->insert(output_->end(), buffer, buffer + count);
+    // Called once per byte: push_back is far cheaper than a range insert.
+    for (std::uint16_t i = 0; i < count; ++i) output_->push_back(buffer[i]);
     actual = count;
 }
 
-void TLZH::FillBitBuffer(const ReadBlockFn& read_block) {
-    while (bit_count_ <= 8) {
-        std::uint8_t byte = 0;
-        std::uint16_t actual = 0;
-        read_block(&byte, 1, actual);
-        if (actual != 1) byte = 0;
-        bit_buffer_ = std::uint16_t(bit_buffer_ | byte << (8 - bit_count_));
-        bit_count_ = std::uint8_t(bit_count_ + 8);
+namespace {
+
+// Bits of the code, most significant first, through a 16-bit buffer that is
+// topped up whenever it holds 8 bits or fewer.
+template <class NextByte>
+class BitInput {
+public:
+    BitInput(std::uint16_t& buffer, std::uint8_t& count, NextByte& next_byte)
+        : buffer_(buffer), count_(count), next_byte_(next_byte) {}
+
+    unsigned Bit() {
+        Fill();
+        const unsigned bit = buffer_ >> 15;
+        buffer_ = std::uint16_t(buffer_ << 1);
+        --count_;
+        return bit;
     }
-}
+    unsigned Byte() {
+        Fill();
+        const unsigned byte = buffer_ >> 8;
+        buffer_ = std::uint16_t(buffer_ << 8);
+        count_ = std::uint8_t(count_ - 8);
+        return byte;
+    }
+    int Distance() {
+        const unsigned first = Byte();
+        unsigned bits = first;
+        for (int i = kDistanceTables.length[first] - 2; i > 0; --i) bits = bits << 1 | Bit();
+        return kDistanceTables.high[first] << 6 | (bits & 0x3F);
+    }
 
-unsigned TLZH::ReadBit(const ReadBlockFn& read_block) {
-    FillBitBuffer(read_block);
-    const unsigned bit = bit_buffer_ >> 15;
-    bit_buffer_ = std::uint16_t(bit_buffer_ << 1);
-    --bit_count_;
-    return bit;
-}
+private:
+    void Fill() {
+        while (count_ <= 8) {
+            buffer_ = std::uint16_t(buffer_ | next_byte_() << (8 - count_));
+            count_ = std::uint8_t(count_ + 8);
+        }
+    }
 
-unsigned TLZH::ReadByte(const ReadBlockFn& read_block) {
-    FillBitBuffer(read_block);
-    const unsigned byte = bit_buffer_ >> 8;
-    bit_buffer_ = std::uint16_t(bit_buffer_ << 8);
-    bit_count_ = std::uint8_t(bit_count_ - 8);
-    return byte;
-}
+    std::uint16_t& buffer_;
+    std::uint8_t& count_;
+    NextByte& next_byte_;
+};
 
-int TLZH::DecodeDistance(const ReadBlockFn& read_block) {
-    const unsigned first = ReadByte(read_block);
-    unsigned bits = first;
-    for (int i = kDistanceTables.length[first] - 2; i > 0; --i)
-        bits = bits << 1 | ReadBit(read_block);
-    return kDistanceTables.high[first] << 6 | (bits & 0x3F);
-}
+}  // namespace
 
-void TLZH::Unpack(std::int32_t size, const ReadBlockFn& read_block,
-                  const WriteBlockFn& write_block) {
+// next_byte() gives the next code byte, 0 when there is none; put_byte(b) writes one byte.
+template <class NextByte, class PutByte>
+void TLZH::Decode(std::int32_t size, NextByte&& next_byte, PutByte&& put_byte) {
     bit_buffer_ = 0;
     bit_count_ = 0;
     if (size <= 0) return;
@@ -94,12 +107,12 @@ void TLZH::Unpack(std::int32_t size, const ReadBlockFn& read_block,
     std::fill_n(ring.begin(), kFirstWritePosition, kInitialFill);
     int r = kFirstWritePosition;
     auto put = [&](std::uint8_t byte) {
-        std::uint16_t written = 0;
-        write_block(&byte, 1, written);
+        put_byte(byte);
         ring[r] = byte;
         r = (r + 1) & kWindowMask;
     };
-    auto read_bit = [&] { return ReadBit(read_block); };
+    BitInput<NextByte> in(bit_buffer_, bit_count_, next_byte);
+    auto read_bit = [&] { return in.Bit(); };
 
     // 64 bits: the last match may carry the count past size, and size may be near 2^31.
     std::int64_t n = 0;
@@ -109,7 +122,7 @@ void TLZH::Unpack(std::int32_t size, const ReadBlockFn& read_block,
             put(std::uint8_t(symbol));
             ++n;
         } else {
-            const int start = (r - DecodeDistance(read_block) - 1) & kWindowMask;
+            const int start = (r - in.Distance() - 1) & kWindowMask;
             const int length = match_length(symbol);
             for (int k = 0; k < length; ++k) put(ring[(start + k) & kWindowMask]);
             n += length;
@@ -117,11 +130,36 @@ void TLZH::Unpack(std::int32_t size, const ReadBlockFn& read_block,
     }
 }
 
-void TLZH::Unpack(std::int32_t size) {
-    Unpack(
+void TLZH::Unpack(std::int32_t size, const ReadBlockFn& read_block,
+                  const WriteBlockFn& write_block) {
+    Decode(
         size,
-        [this](std::uint8_t* b, std::uint16_t c, std::uint16_t& a) { ReadBlock(b, c, a); },
-        [this](const std::uint8_t* b, std::uint16_t c, std::uint16_t& a) { WriteBlock(b, c, a); });
+        [&] {
+            std::uint8_t byte = 0;
+            std::uint16_t actual = 0;
+            read_block(&byte, 1, actual);
+            return actual == 1 ? byte : std::uint8_t(0);
+        },
+        [&](std::uint8_t byte) {
+            std::uint16_t actual = 0;
+            write_block(&byte, 1, actual);
+        });
+}
+
+// The same one byte per call, bound to the streams without going through std::function.
+void TLZH::Unpack(std::int32_t size) {
+    Decode(
+        size,
+        [this] {
+            std::uint8_t byte = 0;
+            std::uint16_t actual = 0;
+            ReadBlock(&byte, 1, actual);
+            return actual == 1 ? byte : std::uint8_t(0);
+        },
+        [this](std::uint8_t byte) {
+            std::uint16_t actual = 0;
+            WriteBlock(&byte, 1, actual);
+        });
 }
 
 std::int64_t LzhCapacity(std::size_t code_bytes) {

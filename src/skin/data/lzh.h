@@ -46,10 +46,8 @@ public:
     void Unpack(std::int32_t size);
 
 private:
-    unsigned ReadBit(const ReadBlockFn& read_block);
-    unsigned ReadByte(const ReadBlockFn& read_block);
-    void FillBitBuffer(const ReadBlockFn& read_block);
-    int DecodeDistance(const ReadBlockFn& read_block);
+    template <class NextByte, class PutByte>
+    void Decode(std::int32_t size, NextByte&& next_byte, PutByte&& put_byte);
 
     std::span<const std::uint8_t> input_;
     std::size_t input_position_ = 0;

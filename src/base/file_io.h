@@ -46,7 +46,8 @@ public:
 private:
     void discard();
 
-    std::string path_;
+    std::string path_;    // as given, for messages
+    std::string target_;  // the file replaced: path_, or where a link at path_ points
     std::string temp_path_;
     std::intptr_t handle_ = -1;  // file descriptor or HANDLE; -1 when closed
 };

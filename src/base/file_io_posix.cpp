@@ -2,6 +2,7 @@
 // messages are keyed by, so the texts match the Windows build.
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -69,9 +70,17 @@ std::string read_file(const std::string& path) {
     return bytes;
 }
 
-ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)) {
+ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)), target_(path_) {
+    // A symbolic link stays a link: the file it points at is the one replaced.
+    struct stat link {};
+    if (::lstat(path_.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* resolved = ::realpath(path_.c_str(), nullptr)) {
+            target_ = resolved;
+            std::free(resolved);
+        }
+    }
     for (unsigned attempt = 0;; ++attempt) {
-        temp_path_ = detail::temp_path_for(path_, static_cast<unsigned long>(::getpid()), attempt);
+        temp_path_ = detail::temp_path_for(target_, static_cast<unsigned long>(::getpid()), attempt);
         int fd = ::open(temp_path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             handle_ = fd;
@@ -85,7 +94,7 @@ ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)) {
     }
     // A replaced file keeps its permissions.
     struct stat target {};
-    if (::stat(path_.c_str(), &target) == 0 && S_ISREG(target.st_mode))
+    if (::stat(target_.c_str(), &target) == 0 && S_ISREG(target.st_mode))
         ::fchmod(int(handle_), target.st_mode & 07777);
 }
 
@@ -120,7 +129,7 @@ void ReplacingFile::commit() {
         discard();
         throw Error(kStreamWriteError);
     }
-    if (::rename(temp_path_.c_str(), path_.c_str()) != 0) {
+    if (::rename(temp_path_.c_str(), target_.c_str()) != 0) {
         int error = errno;
         discard();
         throw Error(cannot_create_message(path_, std::strerror(error)));

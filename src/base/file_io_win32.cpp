@@ -76,9 +76,9 @@ std::string read_file(const std::string& path) {
     return bytes;
 }
 
-ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)) {
+ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)), target_(path_) {
     for (unsigned attempt = 0;; ++attempt) {
-        temp_path_ = detail::temp_path_for(path_, GetCurrentProcessId(), attempt);
+        temp_path_ = detail::temp_path_for(target_, GetCurrentProcessId(), attempt);
         HANDLE h = CreateFileW(widen(temp_path_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
@@ -123,7 +123,7 @@ void ReplacingFile::commit() {
         discard();
         throw Error(kStreamWriteError);
     }
-    if (!MoveFileExW(widen(temp_path_).c_str(), widen(path_).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!MoveFileExW(widen(temp_path_).c_str(), widen(target_).c_str(), MOVEFILE_REPLACE_EXISTING)) {
         DWORD error = GetLastError();
         discard();
         throw Error(cannot_create_message(path_, system_text(error)));

@@ -151,6 +151,16 @@ TEST(FileIoReplace, AFailedWriteKeepsThePreviousFileWhole) {
     EXPECT_EQ(dir.names(), std::vector<std::string>{"out.bmp"});
 }
 
+TEST(FileIoReplace, ALinkedTargetIsReplacedThroughTheLink) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("real"));
+    write_bytes(dir.file("real/out.bmp"), "old");
+    std::filesystem::create_symlink("real/out.bmp", dir.file("link.bmp"));
+    write_file_replacing(dir.file("link.bmp"), as_bytes("new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.bmp")));
+    EXPECT_EQ(read_bytes(dir.file("real/out.bmp")), "new");
+}
+
 TEST(FileIoReplace, AReplacedFileKeepsItsPermissions) {
     TempDir dir;
     write_bytes(dir.file("out.bmp"), "old");

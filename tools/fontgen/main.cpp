@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "base/file_io.h"
 #include "base/error.h"
+#include "base/file_io.h"
 #include "tables.h"
 
 int main(int argc, char** argv) {

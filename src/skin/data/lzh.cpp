@@ -44,9 +44,9 @@ void TLZH::ReadBlock(std::uint8_t* buffer, std::uint16_t count, std::uint16_t& a
 }
 
 void TLZH::WriteBlock(const std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual) {
+    actual = output_ ? count : 0;
     // Called once per byte: push_back is far cheaper than a range insert.
-    for (std::uint16_t i = 0; i < count; ++i) output_->push_back(buffer[i]);
-    actual = count;
+    for (std::uint16_t i = 0; i < actual; ++i) output_->push_back(buffer[i]);
 }
 
 namespace {
@@ -162,17 +162,14 @@ void TLZH::Unpack(std::int32_t size) {
         });
 }
 
-std::int64_t LzhCapacity(std::size_t code_bytes) {
-    return std::int64_t(code_bytes) * 8 * kLongestMatch;
-}
-
 std::vector<std::uint8_t> ExpandLzhStream(std::span<const std::uint8_t> stream) {
     if (stream.size() < 4)
         throw ElzhException(format("LZH : Stream of %d bytes is too short for its 4-byte size",
                                    int(stream.size())));
     const std::int32_t size = ByteReader(stream).i32le();
     const std::size_t code_bytes = stream.size() - 4;
-    if (size > LzhCapacity(code_bytes))
+    // Every symbol costs at least one bit and yields at most 60 bytes.
+    if (size > std::int64_t(code_bytes) * 8 * kLongestMatch)
         throw ElzhException("LZH : Size " + std::to_string(size) + " is more than " +
                             std::to_string(code_bytes) + " bytes of code can hold");
     std::vector<std::uint8_t> output;

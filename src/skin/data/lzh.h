@@ -31,11 +31,10 @@ public:
     // The streams of the stream-bound block functions; both stay the caller's.
     void SetInput(std::span<const std::uint8_t> input, std::size_t position = 0);
     void SetOutput(std::vector<std::uint8_t>& output);
-    std::size_t InputPosition() const { return input_position_; }
 
     // Reads from the input from its current position; fewer bytes (0 at the end) when short.
     void ReadBlock(std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual);
-    // Appends to the output.
+    // Appends to the output; takes nothing while no output is set.
     void WriteBlock(const std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual);
 
     // Expands the code into size bytes, one byte per block call. Missing input
@@ -55,10 +54,6 @@ private:
     std::uint16_t bit_buffer_ = 0;
     std::uint8_t bit_count_ = 0;
 };
-
-// The most bytes that code_bytes of code can expand to: every symbol costs at
-// least one bit and yields at most 60 bytes.
-std::int64_t LzhCapacity(std::size_t code_bytes);
 
 // Expands a whole stream. Refuses, with ElzhException, a stream too short for
 // its size field and a size its code could never hold.

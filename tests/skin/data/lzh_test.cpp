@@ -81,6 +81,10 @@ TEST(LzhDecoder, StreamBoundBlocksReadFromThePositionAndAppend) {
     lzh.WriteBlock(buffer, 2, actual);
     EXPECT_EQ(actual, 2);
     EXPECT_EQ(output, (Bytes{1, 8, 7}));
+
+    TLZH unbound;
+    unbound.WriteBlock(buffer, 2, actual);
+    EXPECT_EQ(actual, 0);
 }
 
 TEST(LzhDecoder, RefusesStreamsThatCannotHoldTheirSize) {

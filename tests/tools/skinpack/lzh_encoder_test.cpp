@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "classic_lzhuf.h"
 #include "skin/data/lzh.h"
 #include "skinpack/lzh_encoder.h"
 
@@ -84,6 +85,18 @@ TEST(LzhEncoder, BitmapLikeDataRoundTripsAndShrinks) {
     const Bytes stream = CompressLzh(bitmap);
     EXPECT_EQ(ExpandLzhStream(stream), bitmap);
     EXPECT_LT(stream.size(), bitmap.size() / 4);
+}
+
+// The classic coder was written separately from our tree code: each side
+// expanding the other's streams checks the tree update and rebuild rules.
+TEST(LzhEncoder, StreamsAgreeWithTheClassicCoderAcrossTreeRebuilds) {
+    Bytes data = RandomBytes(40000, 3);
+    const Bytes bitmap = BitmapLike(200, 150);
+    data.insert(data.end(), bitmap.begin(), bitmap.end());
+    const Bytes classic = classic_lzhuf::Encode(data);
+    EXPECT_EQ(ExpandLzhStream(classic), data);
+    EXPECT_EQ(classic_lzhuf::Decode(CompressLzh(data)), data);
+    EXPECT_LE(CompressLzh(data).size(), classic.size());
 }
 
 TEST(LzhEncoder, MatchesReachAcrossTheWholeWindow) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "skin/engine/drawing.h"
@@ -9,6 +10,48 @@ namespace korvane {
 namespace {
 
 constexpr Pixel kGuard = 0x00123456;
+
+TEST(Bounds, MissingFramesAndEmptyOrInvertedRectsDrawNothing) {
+    using Draw = std::function<void(MutableImageView, const Rect&, const Strip&, int)>;
+    constexpr Margins margins{1, 1, 1, 1};
+    const Draw routines[] = {
+        [](auto target, auto& rect, auto& strip, int index) {
+            DrawStripFrame(target, rect, strip, index, false);
+        },
+        [&](auto target, auto& rect, auto& strip, int index) {
+            DrawNineSlice(target, rect, strip, index, margins, true, false);
+        },
+        [&](auto target, auto& rect, auto& strip, int index) {
+            DrawNineSliceFrame(target, rect, strip, index, margins);
+        },
+        [&](auto target, auto& rect, auto& strip, int index) {
+            DrawThreeSlice(target, rect, strip, index, margins, false);
+        },
+    };
+    const Image strip(6, 6, 0x00ABCDEF);
+    struct Case {
+        Rect rect;
+        Strip strip;
+        int index;
+    };
+    const Case cases[] = {
+        {{0, 0, 4, 4}, {strip, 0}, 1},           // frame count 0
+        {{0, 0, 4, 4}, {strip, -1}, 1},          // negative frame count
+        {{0, 0, 4, 4}, {strip, 2}, 3},           // index past the last frame
+        {{0, 0, 4, 4}, {strip, 2}, 0},           // frames count from 1
+        {{0, 0, 4, 4}, {strip, 7}, 1},           // frames narrower than a pixel
+        {{3, 0, 1, 4}, {strip, 1}, 1},           // inverted horizontally
+        {{0, 3, 4, 1}, {strip, 1}, 1},           // inverted vertically
+        {{0, 2, 4, 2}, {strip, 1}, 1},           // no height
+    };
+    for (const Draw& draw : routines) {
+        for (const Case& c : cases) {
+            Image target(4, 4, kGuard);
+            draw(target.mutable_view(), c.rect, c.strip, c.index);
+            EXPECT_EQ(target, Image(4, 4, kGuard));
+        }
+    }
+}
 
 // Every routine, given any rectangles, margins, counts and indexes, writes
 // only inside the view it was given. The views lie in larger images whose

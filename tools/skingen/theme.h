@@ -28,7 +28,7 @@ constexpr Pixel kTitleSeam = pixel_rgb(56, 68, 142);
 constexpr Pixel kFrameOutlineOff = pixel_rgb(92, 98, 130);
 constexpr Pixel kFrameLightOff = pixel_rgb(188, 195, 222);
 constexpr Pixel kFrameBodyOff = pixel_rgb(128, 136, 172);
-constexpr Pixel kTitleTopOff = pixel_rgb(150, 158, 194);
+constexpr Pixel kTitleTopOff = pixel_rgb(136, 144, 182);
 constexpr Pixel kTitleBottomOff = pixel_rgb(120, 128, 164);
 constexpr Pixel kTitleSeamOff = pixel_rgb(108, 116, 150);
 

@@ -24,6 +24,8 @@ protected:
         FrameworkTest::SetUp();
         RegisterComponentClass<THotLabel>();
         label_ = new THotLabel(nullptr);
+        label_->SetAutoSize(false);
+        label_->SetCaption("www.korvane.com.cn");
         label_->SetBounds(0, 0, 80, 16);
         label_->Font().SetColor(kGreen);
     }

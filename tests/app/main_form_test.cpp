@@ -40,9 +40,10 @@ protected:
         FrameworkTest::TearDown();
     }
 
-    // Runs a conversion while a helper answers the preview question.
+    // Runs a conversion while a helper gives `answer` to the preview
+    // question (no helper for a conversion that fails before it).
     std::vector<std::string> convert_logging_titles(const std::string& source, const std::string& target,
-                                                    int answer) {
+                                                    int answer = 0) {
         std::vector<std::string> titles;
         auto original = form_->WindowProc;
         form_->WindowProc = [&](TMessage& m) {
@@ -52,14 +53,17 @@ protected:
         form_->HandleNeeded();
         form_->SourceFileName = source;
         form_->TargetFileName = target;
-        {
+        // As the user's click comes: through the button's window, whose
+        // procedure hands failures to the application's error box.
+        auto click = [&] { SendMessageW(form_->BitBtn1->Handle(), BM_CLICK, 0, 0); };
+        if (answer) {
             testing::UserDriver user([&](DWORD ui) {
                 HWND box = testing::WaitForWindow(ui, [](HWND w) { return testing::TextOf(w) == "Confirm"; });
                 if (box) PostMessageW(box, WM_COMMAND, answer, 0);
             });
-            // As the user's click comes: through the button's window, whose
-            // procedure hands failures to the application's error box.
-            SendMessageW(form_->BitBtn1->Handle(), BM_CLICK, 0, 0);
+            click();
+        } else {
+            click();
         }
         form_->WindowProc = original;
         return titles;
@@ -175,7 +179,7 @@ TEST_F(MainFormTest, FailedReadKeepsTheTitleAndReportsTheError) {
     std::vector<std::string> errors;
     app_->OnException = [&](const std::string& text) { errors.push_back(text); };
 
-    auto titles = convert_logging_titles(dir.file("missing.txt"), dir.file("missing.bmp"), IDNO);
+    auto titles = convert_logging_titles(dir.file("missing.txt"), dir.file("missing.bmp"));
     EXPECT_EQ(titles, std::vector<std::string>{});
     EXPECT_EQ(errors, std::vector<std::string>{"File not found."});
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.bmp")));

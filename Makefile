@@ -35,7 +35,7 @@ win64:
 fuzz:
 	@cmake -S . -B build/fuzz $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_FUZZ=ON \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-	cmake --build build/fuzz -j $(JOBS)
+	cmake --build build/fuzz -j $(JOBS) --target korvane_fuzzers
 
 bench: deps-bench
 	@cmake -S . -B build/bench $(GEN) -DCMAKE_BUILD_TYPE=Release -DKORVANE_BENCH=ON >/dev/null

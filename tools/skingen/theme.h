@@ -28,10 +28,10 @@ constexpr Pixel kTitleSeam = pixel_rgb(56, 68, 142);
 // Window frame, inactive: the same build in a greyed indigo.
 constexpr Pixel kFrameOutlineOff = pixel_rgb(92, 98, 130);
 constexpr Pixel kFrameLightOff = pixel_rgb(188, 195, 222);
-constexpr Pixel kFrameBodyOff = pixel_rgb(140, 148, 182);
+constexpr Pixel kFrameBodyOff = pixel_rgb(128, 136, 172);
 constexpr Pixel kFrameDarkOff = pixel_rgb(118, 126, 160);
-constexpr Pixel kTitleTopOff = pixel_rgb(162, 170, 204);
-constexpr Pixel kTitleBottomOff = pixel_rgb(134, 142, 176);
+constexpr Pixel kTitleTopOff = pixel_rgb(150, 158, 194);
+constexpr Pixel kTitleBottomOff = pixel_rgb(120, 128, 164);
 constexpr Pixel kTitleSeamOff = pixel_rgb(108, 116, 150);
 
 // Raised lavender faces of buttons, arrows and thumbs.

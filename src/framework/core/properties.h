@@ -180,7 +180,6 @@ public:
             if (c && !typed) throw EInvalidCast();
             std::invoke(setter, self(o), typed);
         };
-        p.stored = [getter](const TPersistent& o) { return std::invoke(getter, self(o)) != nullptr; };
         return *this;
     }
 

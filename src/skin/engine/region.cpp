@@ -6,14 +6,18 @@
 namespace korvane {
 namespace {
 
-// The values one channel may take to count as transparent.
-struct ChannelRange {
-    int low;
-    int high;
-
+// The values one channel may take to count as transparent; a negative
+// tolerance counts as 0.
+class ChannelRange {
+public:
     ChannelRange(std::uint8_t key, int tolerance)
-        : low(key), high(std::min(255, key + std::clamp(tolerance, -1, 255))) {}
-    bool contains(int value) const { return value >= low && value <= high; }
+        : low_(key), span_(std::min(255, key + std::clamp(tolerance, 0, 255)) - key) {}
+    // One unsigned comparison: values below low wrap around to large ones.
+    bool contains(std::uint32_t value) const { return value - low_ <= span_; }
+
+private:
+    std::uint32_t low_;
+    std::uint32_t span_;
 };
 
 class TransparencyTest {
@@ -24,8 +28,8 @@ public:
           blue_(blue_of(key), tolerance.blue) {}
 
     bool operator()(Pixel p) const {
-        return red_.contains(int(p >> 16 & 0xFF)) && green_.contains(int(p >> 8 & 0xFF)) &&
-               blue_.contains(int(p & 0xFF));
+        return red_.contains(p >> 16 & 0xFF) && green_.contains(p >> 8 & 0xFF) &&
+               blue_.contains(p & 0xFF);
     }
 
 private:

@@ -15,7 +15,7 @@
 namespace korvane {
 
 // How far above the key's value each channel may lie and still count as
-// transparent (capped at 255).
+// transparent (capped at 255); negative values count as 0.
 struct ChannelTolerance {
     int red = 0;
     int green = 0;

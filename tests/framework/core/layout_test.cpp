@@ -189,10 +189,17 @@ TEST_F(Layout, AFailedReadFreesWhatItMadeAndPassesSetterFailuresOn) {
 }
 
 TEST_F(Layout, ReferencesFromItemsOfARereadCollectionAreDropped) {
-    // The first Items value is replaced by the second; nothing may be left pointing into it.
+    // The first Items value is replaced by the second; its reference, which
+    // names no component, goes with it instead of failing or pointing into freed items.
     auto root = CreateFromLayout(
-        "object F: TSampleForm object C: TSampleControl Items = <item Text = 'x' end> Items = <> end end");
+        "object F: TSampleForm object C: TSampleControl Items = <item Link = Nowhere end> Items = <> end end");
     EXPECT_EQ(static_cast<TSampleControl*>(root->FindComponent("C"))->Items().Count(), 0);
+    EXPECT_EQ(read_error("object F: TSampleForm object C: TSampleControl Items = <item Link = Nowhere end> end end"),
+              "Line 1, column 69: Component Nowhere not found");
+    root = CreateFromLayout(
+        "object F: TSampleForm object C: TSampleControl Items = <item Link = C end> end end");
+    auto* c = static_cast<TSampleControl*>(root->FindComponent("C"));
+    EXPECT_EQ(static_cast<TSampleItem&>(c->Items().Items(0)).link, c);
 }
 
 TEST_F(Layout, DeeplyNestedLayoutsFailInsteadOfExhaustingTheStack) {

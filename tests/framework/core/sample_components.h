@@ -21,22 +21,19 @@ using TOptions = Set<TOption>;
 inline constexpr std::array<std::string_view, 3> kKindNames{"skPlain", "skBold", "skFancy"};
 inline constexpr std::array<std::string_view, 3> kOptionNames{"soOne", "soTwo", "soThree"};
 
+class TSampleControl;
+
 class TSampleItem : public TCollectionItem {
 public:
     using TCollectionItem::TCollectionItem;
     std::string_view ClassName() const override { return "TSampleItem"; }
-    const PropertyTable& Properties() const override {
-        static const PropertyTable table =
-            PropertyBuilder<TSampleItem>(TCollectionItem::Properties())
-                .string("Text", [](const TSampleItem& i) { return i.text; },
-                        [](TSampleItem& i, const std::string& v) { i.text = v; })
-                .binary("Data", [](const TSampleItem& i) { return i.data; },
-                        [](TSampleItem& i, std::span<const std::uint8_t> b) { i.data.assign(b.begin(), b.end()); })
-                .build();
-        return table;
-    }
+    const PropertyTable& Properties() const override;
+    TSampleControl* Link() const { return link; }
+    void SetLink(TSampleControl* c) { link = c; }
+
     std::string text;
     std::vector<std::uint8_t> data;
+    TSampleControl* link = nullptr;
 };
 
 // Holds what every sample component logs, in order.
@@ -129,6 +126,18 @@ private:
     TSampleControl* buddy_ = nullptr;
     TComponent* parent_ = nullptr;
 };
+
+inline const PropertyTable& TSampleItem::Properties() const {
+    static const PropertyTable table =
+        PropertyBuilder<TSampleItem>(TCollectionItem::Properties())
+            .string("Text", [](const TSampleItem& i) { return i.text; },
+                    [](TSampleItem& i, const std::string& v) { i.text = v; })
+            .component("Link", &TSampleItem::Link, &TSampleItem::SetLink)
+            .binary("Data", [](const TSampleItem& i) { return i.data; },
+                    [](TSampleItem& i, std::span<const std::uint8_t> b) { i.data.assign(b.begin(), b.end()); })
+            .build();
+    return table;
+}
 
 class TSampleForm : public TComponent {
 public:

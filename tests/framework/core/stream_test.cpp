@@ -87,6 +87,13 @@ TEST(MemoryStream, FilesLoadAndSaveWhole) {
     } catch (const EFOpenError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + missing + "\". File not found");
     }
+    std::string unwritable = (dir / "no such folder" / "bytes.bin").string();
+    try {
+        out.SaveToFile(unwritable);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + unwritable + "\". ", 0), 0u) << e.what();
+    }
     std::filesystem::remove_all(dir);
 }
 

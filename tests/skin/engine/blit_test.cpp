@@ -25,6 +25,17 @@ TEST(Stretch, GrowingRepeatsAndShrinkingDropsFromTheLeftAndTop) {
     EXPECT_EQ(stretched({"abc"}, 1, 1), (Picture{"a"}));
     EXPECT_EQ(stretched({"ab", "cd"}, 3, 4), (Picture{"aab", "aab", "ccd", "ccd"}));
     EXPECT_EQ(stretched({"abcd", "efgh", "ijkl"}, 2, 2), (Picture{"ac", "eg"}));
+    EXPECT_EQ(stretched({"abc"}, 13, 1), (Picture{"aaaaabbbbcccc"}));
+    EXPECT_EQ(stretched({"ab"}, 9, 3), (Picture{"aaaaabbbb", "aaaaabbbb", "aaaaabbbb"}));
+}
+
+TEST(Stretch, GrowingManyTimesWithTheKeyLeavesWholeRunsOfTheTarget) {
+    const Image source = image_of({"aMb", "cde"});
+    Image target = image_of(blank(13, 3, '-'));
+    StretchBlitTransparent(target.mutable_view(), {0, 0, 13, 3}, source, source.bounds());
+    EXPECT_EQ(picture_of(target), (Picture{"aaaaa----bbbb",
+                                           "aaaaa----bbbb",
+                                           "cccccddddeeee"}));
 }
 
 TEST(Stretch, PixelsOutsideEitherImageAreNeitherReadNorWritten) {

@@ -113,15 +113,6 @@ TEST(DrawNineSlice, DrawsAtTheRectOpaqueOrWithTheKeyLeftOut) {
                                            "------"}));
 }
 
-TEST(DrawNineSlice, NoFrameOrNoRectDrawsNothing) {
-    Image target = image_of(blank(4, 4, '-'));
-    DrawNineSlice(target.mutable_view(), target.bounds(), {kKeyCentre, 0}, 1, kOnePixel, true,
-                  false);
-    DrawNineSlice(target.mutable_view(), {3, 0, 1, 4}, {kKeyCentre, 1}, 1, kOnePixel, true, false);
-    DrawNineSlice(target.mutable_view(), {0, 3, 4, 3}, {kKeyCentre, 1}, 1, kOnePixel, true, false);
-    EXPECT_EQ(picture_of(target), blank(4, 4, '-'));
-}
-
 TEST(DrawNineSliceFrame, DrawsTheEightBorderPiecesAndLeavesTheCentre) {
     Image target = image_of(blank(9, 6, '-'));
     DrawNineSliceFrame(target.mutable_view(), {1, 0, 8, 5}, {kSideBySide, 2}, 2, kOnePixel);
@@ -131,13 +122,6 @@ TEST(DrawNineSliceFrame, DrawsTheEightBorderPiecesAndLeavesTheCentre) {
                                            "-g-----h-",
                                            "-ijjjkkl-",
                                            "---------"}));
-}
-
-TEST(DrawNineSliceFrame, NoFrameOrNoRectDrawsNothing) {
-    Image target = image_of(blank(4, 4, '-'));
-    DrawNineSliceFrame(target.mutable_view(), target.bounds(), {kSideBySide, 0}, 1, kOnePixel);
-    DrawNineSliceFrame(target.mutable_view(), {4, 4, 0, 0}, {kSideBySide, 2}, 1, kOnePixel);
-    EXPECT_EQ(picture_of(target), blank(4, 4, '-'));
 }
 
 }  // namespace

@@ -63,14 +63,5 @@ TEST(DrawStripFrame, StretchesTheFrameIntoTheRectWithTheKeyLeftOut) {
     EXPECT_EQ(picture_of(target), (Picture{"abMb-", "-aab-", "-ccd-"}));
 }
 
-TEST(DrawStripFrame, NoFrameOrNoRectDrawsNothing) {
-    const Image strip = image_of({"abcd"});
-    Image target = image_of({"----"});
-    DrawStripFrame(target.mutable_view(), target.bounds(), {strip, 0}, 1, false);
-    DrawStripFrame(target.mutable_view(), target.bounds(), {strip, 2}, 3, false);
-    DrawStripFrame(target.mutable_view(), {4, 0, 0, 1}, {strip, 1}, 1, false);
-    EXPECT_EQ(picture_of(target), (Picture{"----"}));
-}
-
 }  // namespace
 }  // namespace korvane

@@ -43,14 +43,5 @@ TEST(DrawThreeSlice, TransparentBandLeavesKeyPixelsOfTheTarget) {
     EXPECT_EQ(three_slice({"aMb"}, 5, 1, 1, 1, false), (Picture{"-aMMMb-"}));
 }
 
-TEST(DrawThreeSlice, NoFrameOrNoRectDrawsNothing) {
-    const Image strip = image_of({"abc"});
-    Image target = image_of(blank(3, 1, '-'));
-    DrawThreeSlice(target.mutable_view(), target.bounds(), {strip, 0}, 1, {1, 0, 1, 0}, false);
-    DrawThreeSlice(target.mutable_view(), target.bounds(), {strip, 1}, 2, {1, 0, 1, 0}, false);
-    DrawThreeSlice(target.mutable_view(), {3, 0, 0, 1}, {strip, 1}, 1, {1, 0, 1, 0}, false);
-    EXPECT_EQ(picture_of(target), blank(3, 1, '-'));
-}
-
 }  // namespace
 }  // namespace korvane

@@ -1,0 +1,147 @@
+#include "framework/win/application.h"
+
+#include <filesystem>
+
+#include "base/error.h"
+#include "framework/win/error_text.h"
+#include "framework/win/registration.h"
+#include "framework/win/text.h"
+#include "framework/win/window_class.h"
+
+namespace korvane {
+
+TApplication* Application = nullptr;
+
+namespace {
+
+std::string program_name() {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return narrow(std::filesystem::path(std::wstring(path, n)).stem().wstring());
+}
+
+LRESULT CALLBACK application_window_proc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+    return DefWindowProcW(window, msg, wparam, lparam);
+}
+
+bool is_mouse_tracking_message(UINT msg) {
+    return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE || msg == WM_MOUSELEAVE || msg == WM_NCMOUSELEAVE;
+}
+
+}  // namespace
+
+TApplication::TApplication(TComponent* owner)
+    : TComponent(owner), screen_(std::make_unique<TScreen>()), title_(program_name()) {
+    if (Application) throw Error("There is already an application");
+    Application = this;
+    RegisterFrameworkClasses();
+}
+
+TApplication::~TApplication() {
+    // The forms go first, while the application's window still owns theirs.
+    DestroyComponents();
+    window_.reset();
+    if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    if (window_.get()) return;
+    RegisterFrameworkClass(std::wstring(L"TApplication"), nullptr, 0, application_window_proc);
+    HWND window = CreateWindowExW(0, L"TApplication", widen(title_).c_str(),
+                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0,
+                                  0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!window) throw Error("Error creating window TApplication");
+    window_.reset(window);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+    title_ = title;
+    if (window_.get()) SetWindowTextW(window_.get(), widen(title).c_str());
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == main_form_) main_form_ = nullptr;
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    // Tab moves between the controls of a form; Return and Escape go to its buttons.
+    if (msg.message == WM_KEYDOWN && Screen) {
+        TCustomForm* form = Screen->FindForm(GetAncestor(msg.hwnd, GA_ROOT));
+        if (form && msg.wParam == VK_TAB && IsDialogMessageW(form->Handle(), &msg)) return true;
+        if (form && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
+            form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam))
+            return true;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    if (is_mouse_tracking_message(msg.message) && Screen) Screen->TrackMouse();
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (ProcessMessage(msg)) {
+    }
+    if (Screen) Screen->TrackMouse();
+}
+
+void TApplication::HandleMessage() {
+    MSG msg;
+    if (ProcessMessage(msg)) return;
+    if (Screen) Screen->TrackMouse();
+    WaitMessage();
+}
+
+void TApplication::Run() {
+    if (main_form_) main_form_->Show();
+    while (!terminated_) {
+        try {
+            HandleMessage();
+        } catch (...) {
+            HandleException();
+        }
+    }
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+HWND TApplication::ActiveWindow() const {
+    HWND active = GetActiveWindow();
+    if (active) return active;
+    if (main_form_ && main_form_->HandleAllocated()) return main_form_->Handle();
+    return window_.get();
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
+    return ::MessageBoxW(ActiveWindow(), widen(text).c_str(), widen(caption).c_str(), flags);
+}
+
+void TApplication::ShowException(const std::string& message) {
+    std::string text = error_box_text(message);
+    if (OnException) {
+        OnException(text);
+        return;
+    }
+    MessageBox(text, title_, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::HandleException() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        ShowException(e.what());
+    } catch (...) {
+        ShowException("Unknown failure");
+    }
+}
+
+}  // namespace korvane

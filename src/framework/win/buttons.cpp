@@ -1,0 +1,103 @@
+#include "framework/win/buttons.h"
+
+#include "framework/core/properties.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
+
+}  // namespace
+
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
+
+const PropertyTable& TBitBtn::Properties() const {
+    static const PropertyTable table =
+        PropertyBuilder<TBitBtn>(TButton::Properties())
+            .enumeration("Layout", kLayoutNames, &TBitBtn::Layout, &TBitBtn::SetLayout, blGlyphLeft)
+            .integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin, -1)
+            .integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs, 1)
+            .integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing, 4)
+            .build();
+    return table;
+}
+
+void TBitBtn::SetNumGlyphs(int value) {
+    num_glyphs_ = value < 1 ? 1 : value > 4 ? 4 : value;
+    Invalidate();
+}
+void TBitBtn::SetLayout(TButtonLayout value) {
+    layout_ = value;
+    Invalidate();
+}
+void TBitBtn::SetMargin(int value) {
+    margin_ = value < -1 ? -1 : value;
+    Invalidate();
+}
+void TBitBtn::SetSpacing(int value) {
+    spacing_ = value < -1 ? -1 : value;
+    Invalidate();
+}
+
+void TBitBtn::CreateParams(TCreateParams& p) {
+    TButton::CreateParams(p);
+    p.style = (p.style & ~DWORD(BS_TYPEMASK)) | BS_OWNERDRAW;
+}
+
+Size TBitBtn::GlyphCell() const {
+    if (glyph_.Empty()) return {};
+    return {glyph_.Width() / num_glyphs_, glyph_.Height()};
+}
+
+GlyphPlacement TBitBtn::Placement(Size client) {
+    Size text;
+    if (!Caption().empty()) text = MeasureText(Font(), Caption(), DT_SINGLELINE);
+    return place_glyph(client, GlyphCell(), text, layout_, margin_, spacing_);
+}
+
+void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
+    const bool pressed = item.itemState & ODS_SELECTED;
+    const bool disabled = item.itemState & ODS_DISABLED;
+    TCanvas canvas;
+    canvas.SetHandle(item.hDC);
+    canvas.Font().Assign(&Font());
+    RECT face = item.rcItem;
+    DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+
+    Rect client = from_rect(item.rcItem);
+    GlyphPlacement place = Placement(client.size());
+    const int shift = pressed ? 1 : 0;
+    Size cell = GlyphCell();
+    if (cell.width > 0) {
+        int index = disabled && num_glyphs_ >= 2 ? 1 : pressed && num_glyphs_ >= 3 ? 2 : 0;
+        TBitmap piece;
+        piece.SetSize(cell.width, cell.height);
+        BitBlt(piece.Canvas().Handle(), 0, 0, cell.width, cell.height, glyph_.Canvas().Handle(),
+               index * cell.width, 0, SRCCOPY);
+        Color transparent = piece.Canvas().Pixel(0, cell.height - 1);
+        canvas.DrawTransparent(place.glyph.x + shift, place.glyph.y + shift, piece, transparent);
+    }
+    canvas.Brush().SetStyle(bsClear);
+    Rect text = place.text.translated(shift, shift);
+    if (disabled) {
+        canvas.Font().SetColor(clBtnHighlight);
+        Rect engraved = text.translated(1, 1);
+        canvas.DrawText(Caption(), engraved, DT_SINGLELINE | place.format);
+        canvas.Font().SetColor(clBtnShadow);
+    }
+    canvas.DrawText(Caption(), text, DT_SINGLELINE | place.format);
+    if (item.itemState & ODS_FOCUS) canvas.DrawFocusRect(client.shrunken(3));
+    canvas.SetHandle(nullptr);
+}
+
+void TBitBtn::WndProc(TMessage& m) {
+    if (m.Msg == CN_DRAWITEM) {
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam));
+        m.Result = TRUE;
+        return;
+    }
+    TButton::WndProc(m);
+}
+
+}  // namespace korvane

@@ -1,0 +1,32 @@
+#include "framework/win/registration.h"
+
+#include "framework/core/class_registry.h"
+#include "framework/win/buttons.h"
+#include "framework/win/comctrls.h"
+#include "framework/win/dialogs.h"
+#include "framework/win/extctrls.h"
+#include "framework/win/form.h"
+#include "framework/win/stdctrls.h"
+#include "framework/win/timer.h"
+
+namespace korvane {
+
+void RegisterFrameworkClasses() {
+    static const bool done = [] {
+        RegisterComponentClass<TForm>();
+        RegisterComponentClass<TPanel>();
+        RegisterComponentClass<TLabel>();
+        RegisterComponentClass<TStaticText>();
+        RegisterComponentClass<TButton>();
+        RegisterComponentClass<TBitBtn>();
+        RegisterComponentClass<TProgressBar>();
+        RegisterComponentClass<TImage>();
+        RegisterComponentClass<TOpenDialog>();
+        RegisterComponentClass<TSaveDialog>();
+        RegisterComponentClass<TTimer>();
+        return true;
+    }();
+    (void)done;
+}
+
+}  // namespace korvane

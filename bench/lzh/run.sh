@@ -1,14 +1,17 @@
 #!/bin/sh
-# LZHUF sizes and speed, ours against the classic 1988 coder, on a 1 MB text
-# (Vim's release notes) and a 1 MB 24-bit bitmap (ImageMagick's logo image).
+# LZHUF sizes and speed, ours against the classic 1988 coder, on 1 MB of text
+# (the Chinese fortunes; Vim's English release notes too when installed) and
+# a 1 MB 24-bit bitmap (ImageMagick's logo image).
 set -eu
 build=$1
 data=$build/lzh_bench_data
 mkdir -p "$data"
-if [ ! -s "$data/text.txt" ]; then
-  cat /usr/share/vim/vim9*/doc/version[5-9].txt | head -c 1048576 > "$data/text.txt"
+[ -s "$data/text.txt" ] || head -c 1048576 /usr/share/games/fortunes/chinese > "$data/text.txt"
+[ -s "$data/bitmap.bmp" ] || convert logo: -resize '592x592!' bmp3:"$data/bitmap.bmp"
+set -- text="$data/text.txt" bitmap="$data/bitmap.bmp"
+if ls /usr/share/vim/vim*/doc/version7.txt >/dev/null 2>&1; then
+  [ -s "$data/english.txt" ] ||
+    cat /usr/share/vim/vim*/doc/version[5-9].txt | head -c 1048576 > "$data/english.txt"
+  set -- "$@" english="$data/english.txt"
 fi
-if [ ! -s "$data/bitmap.bmp" ]; then
-  convert logo: -resize '592x592!' bmp3:"$data/bitmap.bmp"
-fi
-"$build/bin/lzh_bench" text="$data/text.txt" bitmap="$data/bitmap.bmp"
+"$build/bin/lzh_bench" "$@"

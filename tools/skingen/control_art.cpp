@@ -1,6 +1,7 @@
 #include "control_art.h"
 
 #include "faces.h"
+#include "glyphs.h"
 #include "metrics.h"
 #include "theme.h"
 
@@ -47,12 +48,6 @@ constexpr std::string_view kRadioDot[] = {
     "#####",
     "#####",
     ".###.",
-};
-constexpr std::string_view kDropArrow[] = {
-    "#######",
-    ".#####.",
-    "..###..",
-    "...#...",
 };
 // Size grip: 'd' dark dots with 'w' light shadows, in the bottom-right corner.
 constexpr std::string_view kSizeGrip[] = {
@@ -158,17 +153,14 @@ Image draw_group_box_edge() {
 
 Image draw_tabs() {
     // Frames: other tabs, the current tab, disabled, hot, pressed.
+    constexpr int kCurrent = 1;
     return strip(kTabWidth, kTabHeight, 5, [](MutableImageView cell, int i) {
-        const bool current = i == 1;
-        FaceInk ink = face_ink(i == 1 ? FaceState::kNormal : i == 2 ? FaceState::kDisabled
-                                       : i == 3 ? FaceState::kHot
-                                       : i == 4 ? FaceState::kPressed
-                                                : FaceState::kNormal);
+        FaceInk ink = face_ink(kFourStates[i == 4 ? 1 : i == kCurrent ? 0 : i]);
         if (i == 0) ink = {theme::kEdgeSoft, theme::kEdgeSoft, pixel_rgb(236, 240, 252), theme::kFace,
                            theme::kFaceBottom, theme::kInk};
-        if (current) ink.mid = ink.bottom = theme::kFace;
+        if (i == kCurrent) ink.mid = ink.bottom = theme::kFace;
         paint_face(cell, ink, Corners::top(4), kTabTop + 4, kTabBottom);
-        if (current) {
+        if (i == kCurrent) {
             // An indigo cap marks the current tab; it stays open at the foot
             // so that it runs into the page.
             rounded_edge(cell, cell.bounds(), Corners::top(4), theme::kEdge);
@@ -250,7 +242,7 @@ Image draw_combo_arrows() {
         }
         const FaceInk ink = face_ink(kFourStates[i]);
         const int sink = kFourStates[i] == FaceState::kPressed ? 1 : 0;
-        stamp_centred(cell, cell.bounds().translated(sink, sink + 1), kDropArrow, ink.glyph);
+        stamp_centred(cell, cell.bounds().translated(sink, sink + 1), glyphs::kArrowDown, ink.glyph);
     });
 }
 

@@ -27,13 +27,4 @@ FaceInk face_ink(FaceState state);
 void paint_face(MutableImageView v, const FaceInk& ink, const Corners& corners, int top_part,
                 int bottom_part);
 
-// A strip of equal cells side by side, each painted by paint(cell, index).
-template <class Paint>
-Image strip(int cell_width, int cell_height, int cells, Paint paint) {
-    Image image(cell_width * cells, cell_height);
-    for (int i = 0; i < cells; ++i)
-        paint(image.mutable_view().sub(Rect::from_size(i * cell_width, 0, cell_width, cell_height)), i);
-    return image;
-}
-
 }  // namespace korvane::skingen

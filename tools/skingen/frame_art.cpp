@@ -147,9 +147,9 @@ ButtonInk title_button_ink(TitleFace face, int frame) {
                      : ButtonInk{theme::kFrameOutline, pixel_rgb(78, 92, 172), pixel_rgb(112, 128, 206),
                                  theme::kWhite};
     case 2:  // hot
-        return close ? ButtonInk{theme::kCloseEdge, pixel_rgb(248, 168, 152), pixel_rgb(220, 92, 76),
+        return close ? ButtonInk{theme::kCloseEdge, pixel_rgb(255, 190, 174), pixel_rgb(236, 108, 88),
                                  theme::kWhite}
-                     : ButtonInk{theme::kFrameOutline, pixel_rgb(190, 204, 250), pixel_rgb(128, 146, 224),
+                     : ButtonInk{theme::kFrameOutline, pixel_rgb(212, 224, 255), pixel_rgb(142, 162, 240),
                                  theme::kWhite};
     case 3:  // inactive window
         return {theme::kFrameOutlineOff, pixel_rgb(182, 189, 218), pixel_rgb(150, 158, 192),

@@ -73,6 +73,15 @@ void stamp(MutableImageView v, Point at, Pattern rows, Pixel p);
 // Stamps the pattern centred in r (halves rounded down).
 void stamp_centred(MutableImageView v, const Rect& r, Pattern rows, Pixel p);
 
+// A strip of equal cells side by side, each painted by paint(cell, index).
+template <class Paint>
+Image strip(int cell_width, int cell_height, int cells, Paint paint) {
+    Image image(cell_width * cells, cell_height);
+    for (int i = 0; i < cells; ++i)
+        paint(image.mutable_view().sub(Rect::from_size(i * cell_width, 0, cell_width, cell_height)), i);
+    return image;
+}
+
 void blit(MutableImageView dst, Point at, ImageView src);
 Image mirrored(ImageView src);    // left and right exchanged
 Image flipped(ImageView src);     // top and bottom exchanged

@@ -1,6 +1,7 @@
 #include "scroll_art.h"
 
 #include "faces.h"
+#include "glyphs.h"
 #include "metrics.h"
 #include "theme.h"
 
@@ -10,36 +11,7 @@ namespace {
 
 using namespace metrics;
 
-constexpr std::string_view kArrowUp[] = {
-    "...#...",
-    "..###..",
-    ".#####.",
-    "#######",
-};
-constexpr std::string_view kArrowDown[] = {
-    "#######",
-    ".#####.",
-    "..###..",
-    "...#...",
-};
-constexpr std::string_view kArrowLeft[] = {
-    "...#",
-    "..##",
-    ".###",
-    "####",
-    ".###",
-    "..##",
-    "...#",
-};
-constexpr std::string_view kArrowRight[] = {
-    "#...",
-    "##..",
-    "###.",
-    "####",
-    "###.",
-    "##..",
-    "#...",
-};
+using namespace glyphs;
 
 void paint_arrow_button(MutableImageView cell, FaceState state, Pattern glyph) {
     paint_face(cell, face_ink(state), Corners::all(3), 6, 4);

@@ -20,7 +20,6 @@ constexpr Pixel kInactiveText = pixel_rgb(197, 212, 236);
 constexpr Pixel kFrameOutline = pixel_rgb(38, 46, 104);
 constexpr Pixel kFrameLight = pixel_rgb(160, 174, 234);
 constexpr Pixel kFrameBody = kHilight;
-constexpr Pixel kFrameDark = pixel_rgb(66, 80, 158);
 constexpr Pixel kTitleTop = pixel_rgb(136, 152, 226);
 constexpr Pixel kTitleBottom = pixel_rgb(90, 106, 186);
 constexpr Pixel kTitleSeam = pixel_rgb(56, 68, 142);
@@ -29,8 +28,7 @@ constexpr Pixel kTitleSeam = pixel_rgb(56, 68, 142);
 constexpr Pixel kFrameOutlineOff = pixel_rgb(92, 98, 130);
 constexpr Pixel kFrameLightOff = pixel_rgb(188, 195, 222);
 constexpr Pixel kFrameBodyOff = pixel_rgb(128, 136, 172);
-constexpr Pixel kFrameDarkOff = pixel_rgb(118, 126, 160);
-constexpr Pixel kTitleTopOff = pixel_rgb(150, 158, 194);
+constexpr Pixel kTitleTopOff = pixel_rgb(136, 144, 182);
 constexpr Pixel kTitleBottomOff = pixel_rgb(120, 128, 164);
 constexpr Pixel kTitleSeamOff = pixel_rgb(108, 116, 150);
 

@@ -85,20 +85,9 @@ void SysButtons(std::ostream& out, const SkinModel& skin) {
 }
 
 void Colours(std::ostream& out, const SkinModel& skin) {
-    const SkinColours& c = skin.Colours;
-    const std::pair<const char*, Color> scheme[] = {
-        {"WindowText", c.WindowText},         {"ButtonFace", c.ButtonFace},
-        {"Scrollbar", c.Scrollbar},           {"HilightText", c.HilightText},
-        {"Hilight", c.Hilight},               {"Menubar", c.Menubar},
-        {"Menu", c.Menu},                     {"MenuText", c.MenuText},
-        {"ButtonText", c.ButtonText},         {"ButtonHilight", c.ButtonHilight},
-        {"Buttonlight", c.Buttonlight},       {"ButtonShadow", c.ButtonShadow},
-        {"ButtonDkShadow", c.ButtonDkShadow}, {"MenuBarText", c.MenuBarText},
-        {"TitleTextActive", c.TitleTextActive}, {"TitleTextNoActive", c.TitleTextNoActive},
-    };
     out << "Colours:\n";
-    for (const auto& [key, colour] : scheme)
-        out << format("  %-18s %s\n", key, ColourText(colour).c_str());
+    for (const SkinColourKey& k : kSkinColourKeys)
+        out << format("  %-18s %s\n", k.key, ColourText(skin.Colours.*k.field).c_str());
     out << "Extra colours:";
     if (skin.ExtraColours.empty()) out << " none";
     out << '\n';

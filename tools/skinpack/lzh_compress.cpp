@@ -7,7 +7,7 @@ namespace korvane::skinpack {
 // lzh-compress IN OUT: a raw LZHUF stream (size field and code) of IN.
 void LzhCompress(Args args, std::ostream&) {
     if (args.size() != 2) throw UsageError("lzh-compress needs an input and an output file");
-    WriteFile(PathFromUtf8(args[1]), CompressLzh(ReadFile(PathFromUtf8(args[0]))));
+    WriteFile(args[1], CompressLzh(ReadFile(args[0])));
 }
 
 }  // namespace korvane::skinpack

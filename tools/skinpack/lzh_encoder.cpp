@@ -12,6 +12,10 @@ using namespace lzh;
 
 namespace {
 
+// Only short matches are weighed against literals: longer ones were never
+// found cheaper as literals on text or bitmaps, and weighing costs time.
+constexpr int kShortMatch = 4;
+
 class BitWriter {
 public:
     explicit BitWriter(std::vector<std::uint8_t>& out) : out_(out) {}
@@ -47,6 +51,15 @@ public:
         bits_.Put({std::uint32_t(match.distance & 0x3F), 6});
     }
 
+    // Bits the match would cost now, against its bytes sent as literals.
+    bool CheaperAsLiterals(Match match, const std::uint8_t* bytes) const {
+        const int copy = tree_.CodeOf(match_symbol(match.length)).length +
+                         kDistanceTables.prefix[match.distance >> 6].length + 6;
+        int literals = 0;
+        for (int i = 0; i < match.length; ++i) literals += tree_.CodeOf(bytes[i]).length;
+        return literals <= copy;
+    }
+
 private:
     void Symbol(int symbol) {
         bits_.Put(tree_.CodeOf(symbol));
@@ -80,10 +93,12 @@ std::vector<std::uint8_t> CompressLzh(std::span<const std::uint8_t> data) {
     const std::size_t end = text.size();
     auto insert = [&](std::size_t p) { return p < end ? finder.Insert(p) : Match{}; };
 
-    // Lazy parsing: a match is put off by one literal when the next position has a longer one.
+    // Lazy parsing: a match is put off by one literal when the next position has
+    // a longer one, and a short match is dropped when its bytes cost less as literals.
     Match current = insert(position);
     while (position < end) {
-        if (current.length == 0) {
+        if (current.length == 0 ||
+            (current.length <= kShortMatch && symbols.CheaperAsLiterals(current, &text[position]))) {
             symbols.Literal(text[position]);
             current = insert(++position);
             continue;

@@ -34,7 +34,7 @@ private:
 }  // namespace
 
 TSkinReader OpenPackage(const std::string& path_utf8) {
-    const auto package = ReadFile(PathFromUtf8(path_utf8));
+    const auto package = ReadFile(path_utf8);
     TSkinReader reader;
     NoticeCollector notices;
     if (!reader.LoadPackage(package)) throw Error(path_utf8 + ": " + notices.text());

@@ -11,10 +11,9 @@ void Pack(Args args, std::ostream&) {
     if (args.size() < 3 || args[0] != "-o") throw UsageError("pack needs -o OUT and at least one file");
     std::vector<ArchiveMember> members;
     for (const std::string& file : args.subspan(2)) {
-        const auto path = PathFromUtf8(file);
-        members.push_back({Utf8FromPath(path.filename()), ReadFile(path)});
+        members.push_back({Utf8FromPath(PathFromUtf8(file).filename()), ReadFile(file)});
     }
-    WriteFile(PathFromUtf8(args[1]), PackSkin(members));
+    WriteFile(args[1], PackSkin(members));
 }
 
 }  // namespace korvane::skinpack

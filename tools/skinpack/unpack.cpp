@@ -37,7 +37,7 @@ void Unpack(Args args, std::ostream&) {
     std::vector<std::uint8_t> bytes;
     for (const std::string& name : reader.names()) {
         reader.GetMember(name, bytes);
-        WriteFile(dir / PathFromUtf8(name), bytes);
+        WriteFile(Utf8FromPath(dir / PathFromUtf8(name)), bytes);
     }
 }
 

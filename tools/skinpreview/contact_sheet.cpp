@@ -115,6 +115,7 @@ Image render_contact_sheet(const SkinModel& skin) {
     int width = kMargin;
     int height = 0;
     for (const auto& column : columns) {
+        if (column.empty()) continue;
         int w = 0;
         int h = 0;
         for (const SheetRow& row : column) {

@@ -60,7 +60,7 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     const bool pressed = item.itemState & ODS_SELECTED;
     const bool disabled = item.itemState & ODS_DISABLED;
     TCanvas canvas;
-    canvas.SetHandle(item.hDC);
+    CanvasBinding binding(canvas, item.hDC);
     canvas.Font().Assign(&Font());
     RECT face = item.rcItem;
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
@@ -88,7 +88,6 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     }
     canvas.DrawText(Caption(), text, DT_SINGLELINE | place.format);
     if (item.itemState & ODS_FOCUS) canvas.DrawFocusRect(client.shrunken(3));
-    canvas.SetHandle(nullptr);
 }
 
 void TBitBtn::WndProc(TMessage& m) {

@@ -70,4 +70,17 @@ private:
     HGDIOBJ old_pen_ = nullptr;
 };
 
+// Binds a canvas to a DC for one drawing call and lets it go again, also
+// when drawing throws.
+class CanvasBinding {
+public:
+    CanvasBinding(TCanvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetHandle(dc); }
+    CanvasBinding(const CanvasBinding&) = delete;
+    CanvasBinding& operator=(const CanvasBinding&) = delete;
+    ~CanvasBinding() { canvas_.SetHandle(nullptr); }
+
+private:
+    TCanvas& canvas_;
+};
+
 }  // namespace korvane

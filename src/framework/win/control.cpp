@@ -325,15 +325,9 @@ TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
 void TGraphicControl::WndProc(TMessage& m) {
     if (m.Msg == WM_PAINT && m.WParam) {
-        canvas_.SetHandle(reinterpret_cast<HDC>(m.WParam));
+        CanvasBinding binding(canvas_, reinterpret_cast<HDC>(m.WParam));
         canvas_.Font().Assign(&Font());
-        try {
-            Paint();
-        } catch (...) {
-            canvas_.SetHandle(nullptr);
-            throw;
-        }
-        canvas_.SetHandle(nullptr);
+        Paint();
         return;
     }
     TControl::WndProc(m);

@@ -25,6 +25,18 @@ Rect window_rect(HWND window) {
     return from_rect(r);
 }
 
+
+// The first windowed control with a tab stop, depth first in tab order.
+TWinControl* first_tab_stop(TWinControl* container) {
+    for (int i = 0; i < container->ControlCount(); ++i) {
+        auto* w = dynamic_cast<TWinControl*>(container->Controls(i));
+        if (!w || !w->Visible() || !w->Enabled()) continue;
+        if (w->TabStop()) return w;
+        if (TWinControl* inner = first_tab_stop(w)) return inner;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
@@ -234,17 +246,6 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
     if (operation == opRemove && component == active_control_) active_control_ = nullptr;
-}
-
-// The first windowed control with a tab stop, depth first in tab order.
-static TWinControl* first_tab_stop(TWinControl* container) {
-    for (int i = 0; i < container->ControlCount(); ++i) {
-        auto* w = dynamic_cast<TWinControl*>(container->Controls(i));
-        if (!w || !w->Visible() || !w->Enabled()) continue;
-        if (w->TabStop()) return w;
-        if (TWinControl* inner = first_tab_stop(w)) return inner;
-    }
-    return nullptr;
 }
 
 void TCustomForm::FocusActiveControl() {

@@ -450,16 +450,10 @@ void TWinControl::DefaultHandler(TMessage& m) {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-    canvas_.SetHandle(dc);
+    CanvasBinding binding(canvas_, dc);
     canvas_.Font().Assign(&Font());
     canvas_.Brush().SetColor(GetColor());
-    try {
-        Paint();
-    } catch (...) {
-        canvas_.SetHandle(nullptr);
-        throw;
-    }
-    canvas_.SetHandle(nullptr);
+    Paint();
 }
 
 void TCustomControl::Paint() { canvas_.FillRect(ClientRect()); }

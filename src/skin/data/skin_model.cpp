@@ -10,28 +10,13 @@ namespace korvane {
 
 namespace {
 
-// Read in this order: the Menubar default is the ButtonFace just read.
+// In table order: the Menubar default is the ButtonFace just read.
 SkinColours ReadColours(const IniFile& ini) {
-    auto colour = [&](std::string_view key, Color fallback) {
-        return ParseColourText(ini.read_string("Colours", key, ""), fallback);
-    };
-    SkinColours c;
-    c.WindowText = colour("WindowText", clWindowText);
-    c.ButtonFace = colour("ButtonFace", clBtnFace);
-    c.Scrollbar = colour("Scrollbar", clScrollBar);
-    c.HilightText = colour("HilightText", clHighlightText);
-    c.Hilight = colour("Hilight", clHighlight);
-    c.Menubar = colour("Menubar", c.ButtonFace);
-    c.Menu = colour("Menu", clMenu);
-    c.MenuText = colour("MenuText", clMenuText);
-    c.ButtonText = colour("ButtonText", clBtnText);
-    c.ButtonHilight = colour("ButtonHilight", clBtnHighlight);
-    c.Buttonlight = colour("Buttonlight", clBtnHighlight);
-    c.ButtonShadow = colour("ButtonShadow", clBtnShadow);
-    c.ButtonDkShadow = colour("ButtonDkShadow", clBtnShadow);
-    c.MenuBarText = colour("MenuBarText", clMenuText);
-    c.TitleTextActive = colour("TitleTextActive", clCaptionText);
-    c.TitleTextNoActive = colour("TitleTextNoActive", clInactiveCaptionText);
+    SkinColours c;  // the defaults, replaced by what the definition gives
+    for (const SkinColourKey& k : kSkinColourKeys) {
+        const Color fallback = k.field == &SkinColours::Menubar ? c.ButtonFace : c.*k.field;
+        c.*k.field = ParseColourText(ini.read_string("Colours", k.key, ""), fallback);
+    }
     return c;
 }
 

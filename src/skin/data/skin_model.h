@@ -16,23 +16,10 @@
 #include <vector>
 
 #include "base/color.h"
+#include "framework/core/colors.h"
 #include "skin/data/skin_records.h"
 
 namespace korvane {
-
-// The platform's system colours, as framework colour values.
-inline constexpr Color clScrollBar = system_color(0);
-inline constexpr Color clMenu = system_color(4);
-inline constexpr Color clMenuText = system_color(7);
-inline constexpr Color clWindowText = system_color(8);
-inline constexpr Color clCaptionText = system_color(9);
-inline constexpr Color clHighlight = system_color(13);
-inline constexpr Color clHighlightText = system_color(14);
-inline constexpr Color clBtnFace = system_color(15);
-inline constexpr Color clBtnShadow = system_color(16);
-inline constexpr Color clBtnText = system_color(18);
-inline constexpr Color clInactiveCaptionText = system_color(19);
-inline constexpr Color clBtnHighlight = system_color(20);
 
 // Section "Colours"; each key defaults to the system colour given here.
 struct SkinColours {
@@ -52,6 +39,30 @@ struct SkinColours {
     Color MenuBarText = clMenuText;
     Color TitleTextActive = clCaptionText;
     Color TitleTextNoActive = clInactiveCaptionText;
+};
+
+// The keys of section "Colours" in the order they are read.
+struct SkinColourKey {
+    const char* key;
+    Color SkinColours::*field;
+};
+inline constexpr SkinColourKey kSkinColourKeys[] = {
+    {"WindowText", &SkinColours::WindowText},
+    {"ButtonFace", &SkinColours::ButtonFace},
+    {"Scrollbar", &SkinColours::Scrollbar},
+    {"HilightText", &SkinColours::HilightText},
+    {"Hilight", &SkinColours::Hilight},
+    {"Menubar", &SkinColours::Menubar},
+    {"Menu", &SkinColours::Menu},
+    {"MenuText", &SkinColours::MenuText},
+    {"ButtonText", &SkinColours::ButtonText},
+    {"ButtonHilight", &SkinColours::ButtonHilight},
+    {"Buttonlight", &SkinColours::Buttonlight},
+    {"ButtonShadow", &SkinColours::ButtonShadow},
+    {"ButtonDkShadow", &SkinColours::ButtonDkShadow},
+    {"MenuBarText", &SkinColours::MenuBarText},
+    {"TitleTextActive", &SkinColours::TitleTextActive},
+    {"TitleTextNoActive", &SkinColours::TitleTextNoActive},
 };
 
 class SkinModel {

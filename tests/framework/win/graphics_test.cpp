@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "base/error.h"
@@ -43,6 +45,24 @@ TEST_F(GraphicsTest, BitmapCanvasDrawingShowsInItsView) {
     EXPECT_EQ(rgb_of(view.at(3, 1)), 0xFFFFFFu);
     bitmap.MutableView().at(0, 0) = 0xFF0000FF;
     EXPECT_EQ(bitmap.Canvas().Pixel(0, 0), rgb(0, 0, 255));
+}
+
+TEST_F(GraphicsTest, BitmapSurvivesABmpFileRoundTrip) {
+    TBitmap bitmap;
+    bitmap.SetSize(3, 2);
+    bitmap.MutableView().at(2, 1) = pixel_rgb(255, 0, 0);
+    bitmap.MutableView().at(0, 0) = pixel_rgb(0, 0, 255);
+    std::string path = narrow((std::filesystem::temp_directory_path() / "korvane-bitmap.bmp").wstring());
+    bitmap.SaveToFile(path);
+    TBitmap loaded;
+    loaded.LoadFromFile(path);
+    ASSERT_EQ(loaded.Width(), 3);
+    ASSERT_EQ(loaded.Height(), 2);
+    EXPECT_EQ(rgb_of(loaded.View().at(2, 1)), kRed);
+    EXPECT_EQ(rgb_of(loaded.View().at(0, 0)), 0x0000FFu);
+    EXPECT_EQ(rgb_of(loaded.View().at(1, 1)), 0xFFFFFFu);
+    std::filesystem::remove(std::filesystem::path(widen(path)));
+    EXPECT_THROW(loaded.LoadFromFile(path), Error);
 }
 
 TEST_F(GraphicsTest, MonochromeRowsMayComeBottomUpAsInABmpFile) {

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "base/file_io.h"
 #include "framework/core/class_registry.h"
 #include "framework/win/dialogs.h"
 #include "framework/win/extctrls.h"
+#include "framework/win/resources.h"
 #include "framework/win/stdctrls.h"
 #include "window_test_support.h"
 
@@ -91,6 +93,14 @@ TEST_F(LayoutTest, StoredLayoutFromResourceSetsPropertiesAndCallsLoaded) {
     EXPECT_EQ(form->Top(), 115);
     EXPECT_EQ(form->ClientRect().size(), (Size{344, 119}));
     EXPECT_EQ(ClassNameOf(form->Handle()), L"TLayoutForm");
+}
+
+TEST_F(LayoutTest, ResourceBytesAreTheFileCompiledIn) {
+    auto bytes = FindResourceBytes(L"TLAYOUTFORM", MAKEINTRESOURCEW(10));
+    ASSERT_TRUE(bytes.has_value());
+    std::string file = read_file(KORVANE_TEST_DATA "/../framework/win/layout_form.txt");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()), file);
+    EXPECT_FALSE(FindResourceBytes(L"TNOSUCHFORM", MAKEINTRESOURCEW(10)).has_value());
 }
 
 TEST_F(LayoutTest, AFormWithoutALayoutResourceIsLeftAsConstructed) {

@@ -26,7 +26,13 @@ protected:
         app_->Initialize();
         app_->SetTitle("Framework Test");
     }
-    void TearDown() override { app_.reset(); }
+    void TearDown() override {
+        app_.reset();
+        // A WM_QUIT left by Terminate would end the next test's modal loops.
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
 
     // Handles messages until done() or two seconds have passed.
     static void PumpUntil(const std::function<bool()>& done) {

@@ -102,8 +102,9 @@ TEST_F(SkinpackCli, WrongArgumentsShowTheUsageWithExitCode2) {
 
 TEST_F(SkinpackCli, BadInputFailsWithExitCode1AndAMessage) {
     EXPECT_EQ(Run({"list", Path("missing.skn")}), 1);
-    EXPECT_EQ(err_.str(), "skinpack: cannot read \"" + Path("missing.skn") +
-                              "\": No such file or directory\n");
+    EXPECT_EQ(err_.str(), "skinpack: " + Path("missing.skn") + ": File not found\n");
+    EXPECT_EQ(Run({"lzh-compress", Path(""), Path("x")}), 1);
+    EXPECT_EQ(err_.str(), "skinpack: " + Path("") + ": File access denied\n");
 
     Write("short.lzh", "ab");
     EXPECT_EQ(Run({"lzh-expand", Path("short.lzh"), Path("x")}), 1);

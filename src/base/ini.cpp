@@ -93,8 +93,6 @@ const IniFile::Section* IniFile::find_section(std::string_view name) const {
     return nullptr;
 }
 
-bool IniFile::has_section(std::string_view section) const { return find_section(section); }
-
 const std::string* IniFile::find_value(std::string_view section, std::string_view key) const {
     const Section* s = find_section(section);
     if (!s) return nullptr;

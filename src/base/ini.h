@@ -29,7 +29,6 @@ public:
 
     // Section names as written, in file order.
     std::vector<std::string> sections() const;
-    bool has_section(std::string_view section) const;
 
     std::string read_string(std::string_view section, std::string_view key,
                             std::string_view fallback) const;

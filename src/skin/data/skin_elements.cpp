@@ -83,7 +83,8 @@ void AppendMdiButtons(const SkinDefinitionSource& source, std::vector<TDataSkinS
         button.Visibility1 = 100;
         button.Frame = 4;
         if (!strip.empty()) {
-            button.Bitmap = Image::copy_of(strip.view().sub({4 * cell * i, 0, 4 * cell * (i + 1), strip.height()}));
+            const Rect cells{4 * cell * i, 0, 4 * cell * (i + 1), strip.height()};
+            button.Bitmap = Image::copy_of(strip.view().sub(cells));
             button.Xcoord = (cell + 4) * (3 - i);
         }
         buttons.push_back(std::move(button));

@@ -57,7 +57,7 @@ ParseResult ParseArchive(std::span<const std::uint8_t> bytes) {
         reinterpret_cast<const char*>(list.data()), list.size())));
 
     if (archive.names.size() > std::size_t(TSkinReader::kMaxMembers))
-        return Refuse(damaged + "has " + std::to_string(archive.names.size()) +
+        return Refuse(damaged + "it names " + std::to_string(archive.names.size()) +
                       " members, more than " + std::to_string(TSkinReader::kMaxMembers));
     if (archive.names.size() * 4 > in.remaining())
         return Refuse(damaged + "the size table runs past the end of the data");

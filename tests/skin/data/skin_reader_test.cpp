@@ -139,7 +139,7 @@ TEST(SkinReader, DamagedPackagesAreRefusedWithoutReadingPastTheData) {
         {HandMadePackage(20000, "a\r\n", {1}, "a", -3),
          "Skin package is damaged: the name list runs past the end of the data"},
         {HandMadePackage(20000, too_many_names, {}, ""),
-         "Skin package is damaged: has 3006 members, more than 1001"},
+         "Skin package is damaged: it names 3006 members, more than 1001"},
         {HandMadePackage(20000, "a\r\nb\r\n", {1}, "ab"),
          "Skin package is damaged: the size table runs past the end of the data"},
         {HandMadePackage(20000, "a\r\nBad\r\n", {1, -1}, "a"),

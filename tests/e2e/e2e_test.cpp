@@ -118,6 +118,22 @@ protected:
     HWND source_shown_ = nullptr, target_shown_ = nullptr;
 };
 
+TEST(ToolWithoutFonts, SaysSoAndEnds) {
+    fs::path folder = fs::temp_directory_path() / "korvane-e2e-without-fonts";
+    fs::create_directories(folder);
+    ToolProcess tool(wine_path(KORVANE_WITHOUT_FONTS_EXE), folder);
+    ASSERT_TRUE(tool.started());
+    HWND warning = wait_for_top(tool.id(), L"#32770", "Warning");
+    ASSERT_NE(warning, nullptr);
+    MessageBoxSeen box = read_message_box(warning);
+    EXPECT_EQ(box.text, "无法加载资源!\n\r程序终止!");
+    EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+    press(box, "OK");
+    EXPECT_EQ(tool.wait_for_exit(10000), 0u) << "the tool did not end after the message";
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
 TEST_F(Tool, StartsWithItsTitleAndEmptyFileNamesAndWarnsWhenConvertingWithout) {
     EXPECT_EQ(text_when(main_, kTitle), kTitle);
     RECT frame = window_rect(main_);
@@ -151,6 +167,12 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
 
     choose_source(in_folder("poem.txt"));
     EXPECT_EQ(text_when(source_shown_, "poem.txt"), "poem.txt");
+    click(choose_source_);
+    HWND open = wait_for_top(id(), L"#32770", "Open");
+    ASSERT_NE(open, nullptr);
+    cancel_dialog(open);
+    EXPECT_TRUE(wait_until_closed(open));
+    EXPECT_EQ(window_text(source_shown_), "poem.txt") << "cancelling must keep the source";
     choose_target(in_folder("out"));
     EXPECT_EQ(text_when(target_shown_, "out.bmp"), "out.bmp");
 

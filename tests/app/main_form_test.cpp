@@ -1,0 +1,189 @@
+// The main window as its stored layout and its handlers make it, in process:
+// a helper thread plays the user while a handler waits in a message box.
+
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/pic_show.h"
+#include "base/file_io_testing.h"
+#include "convert/bmp_writer.h"
+#include "convert/converter.h"
+#include "convert/embedded_fonts.h"
+#include "framework/core/class_registry.h"
+#include "framework/win/window_test_support.h"
+
+namespace korvane {
+namespace {
+
+const std::string kTitle = "文本转图片工具V1.0";
+
+struct Placement {
+    const char* name;
+    int left, top, width, height;
+};
+
+class MainFormTest : public testing::FrameworkTest {
+protected:
+    void SetUp() override {
+        FrameworkTest::SetUp();
+        RegisterComponentClass<THotLabel>();
+        form_ = app_->CreateForm<TMainForm>();
+        Form1 = app_->CreateForm<TForm1>();
+    }
+    void TearDown() override {
+        Form1 = nullptr;
+        FrameworkTest::TearDown();
+    }
+
+    // Runs a conversion while a helper gives `answer` to the preview
+    // question (no helper for a conversion that fails before it).
+    std::vector<std::string> convert_logging_titles(const std::string& source, const std::string& target,
+                                                    int answer = 0) {
+        std::vector<std::string> titles;
+        auto original = form_->WindowProc;
+        form_->WindowProc = [&](TMessage& m) {
+            if (m.Msg == WM_SETTEXT) titles.push_back(narrow(reinterpret_cast<const wchar_t*>(m.LParam)));
+            original(m);
+        };
+        form_->HandleNeeded();
+        form_->SourceFileName = source;
+        form_->TargetFileName = target;
+        // As the user's click comes: through the button's window, whose
+        // procedure hands failures to the application's error box.
+        auto click = [&] { SendMessageW(form_->BitBtn1->Handle(), BM_CLICK, 0, 0); };
+        if (answer) {
+            testing::UserDriver user([&](DWORD ui) {
+                HWND box = testing::WaitForWindow(ui, [](HWND w) { return testing::TextOf(w) == "Confirm"; });
+                if (box) PostMessageW(box, WM_COMMAND, answer, 0);
+            });
+            click();
+        } else {
+            click();
+        }
+        form_->WindowProc = original;
+        return titles;
+    }
+
+    TMainForm* form_ = nullptr;
+};
+
+TEST_F(MainFormTest, LayoutPlacesEveryControlAsDesigned) {
+    EXPECT_EQ(form_->Caption(), kTitle);
+    EXPECT_EQ(form_->ClientWidth(), 344);
+    EXPECT_EQ(form_->ClientHeight(), 119);
+    EXPECT_EQ(form_->BorderStyle(), bsSingle);
+    EXPECT_EQ(form_->BorderIcons(), (TBorderIcons{biSystemMenu, biMinimize}));
+    EXPECT_EQ(form_->Font().Name(), "MS Sans Serif");
+    EXPECT_EQ(form_->Font().Height(), -11);
+
+    const Placement placements[] = {
+        {"Panel1", 0, 0, 353, 121},   {"stSFile", 94, 16, 171, 17},  {"Button1", 280, 16, 46, 19},
+        {"stDFile", 94, 43, 170, 17}, {"Button2", 280, 44, 46, 18},  {"BitBtn1", 15, 72, 315, 21},
+        {"ProgressBar1", 112, 240, 121, 17}};
+    for (const Placement& p : placements) {
+        auto* control = dynamic_cast<TControl*>(form_->FindComponent(p.name));
+        ASSERT_NE(control, nullptr) << p.name;
+        EXPECT_EQ(control->BoundsRect(), Rect::from_size(p.left, p.top, p.width, p.height)) << p.name;
+    }
+    // Labels size themselves to their text in the font at hand; their places are fixed.
+    const Placement labels[] = {
+        {"Label1", 19, 18, 0, 0}, {"Label2", 8, 44, 0, 0}, {"HotLabel1", 56, 101, 0, 0}, {"HotLabel3", 272, 256, 0, 0}};
+    for (const Placement& p : labels) {
+        auto* label = dynamic_cast<TCustomLabel*>(form_->FindComponent(p.name));
+        ASSERT_NE(label, nullptr) << p.name;
+        EXPECT_TRUE(label->AutoSize()) << p.name;
+        EXPECT_EQ(label->Left(), p.left) << p.name;
+        EXPECT_EQ(label->Top(), p.top) << p.name;
+    }
+    EXPECT_GE(form_->ProgressBar1->Top(), form_->ClientHeight());
+    EXPECT_GE(form_->HotLabel3->Top(), form_->ClientHeight());
+    for (TControl* c : std::initializer_list<TControl*>{form_->Label1, form_->Label2, form_->Button1,
+                                                       form_->Button2, form_->BitBtn1, form_->HotLabel1}) {
+        EXPECT_EQ(c->Font().Name(), "宋体") << c->Name();
+        EXPECT_EQ(c->Font().Height(), -12) << c->Name();
+    }
+    EXPECT_EQ(form_->Label1->Caption(), "源TXT文件：");
+    EXPECT_EQ(form_->Label2->Caption(), "目标BMP文件：");
+    EXPECT_EQ(form_->BitBtn1->Caption(), "开 始 转 换");
+    EXPECT_EQ(form_->HotLabel3->Caption(), "Convert");
+    EXPECT_EQ(form_->stSFile->Caption(), "");
+    EXPECT_EQ(form_->stDFile->Caption(), "");
+    EXPECT_EQ(form_->Panel1->BevelOuter(), bvNone);
+    EXPECT_EQ(form_->stSFile->BorderStyle(), sbsSunken);
+    EXPECT_FALSE(form_->stSFile->AutoSize());
+    EXPECT_EQ(form_->HotLabel1->Font().GetColor(), rgb(0, 0, 255));
+    EXPECT_TRUE(form_->HotLabel1->Font().Style().contains(fsUnderline));
+    EXPECT_EQ(form_->HotLabel1->ClickColor(), rgb(255, 0, 0));
+
+    const TWinControl* tab_order[] = {form_->ProgressBar1, form_->stSFile, form_->stDFile,
+                                      form_->BitBtn1,      form_->Button1, form_->Button2};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(tab_order[i]->TabOrder(), i) << tab_order[i]->Name();
+}
+
+TEST_F(MainFormTest, CreationLoadsTheFontsAndPointsTheDialogsHere) {
+    EXPECT_TRUE(form_->Fonts.complete());
+    EXPECT_TRUE(std::equal(form_->Fonts.asc16.begin(), form_->Fonts.asc16.end(),
+                           embedded_font_tables().asc16.begin()));
+    const std::string here = narrow(std::filesystem::current_path().wstring());
+    EXPECT_EQ(form_->OpenDlg->InitialDir(), here);
+    EXPECT_EQ(form_->SaveDlg->InitialDir(), here);
+    EXPECT_EQ(form_->OpenDlg->Filter(), "Txt files(*.txt)|*.txt|All files(*.*)|*.*");
+    EXPECT_EQ(form_->OpenDlg->Options(), (TOpenOptions{ofHideReadOnly, ofFileMustExist, ofEnableSizing}));
+    EXPECT_EQ(form_->SaveDlg->Filter(), "Bmp files(*.bmp)|*.bmp");
+    EXPECT_EQ(form_->SaveDlg->Options(), (TOpenOptions{ofHideReadOnly, ofPathMustExist, ofEnableSizing}));
+    EXPECT_EQ(form_->SourceFileName, "");
+    EXPECT_EQ(form_->TargetFileName, "");
+}
+
+TEST_F(MainFormTest, TenLinesShowTheirPercentagesThenTheTitle) {
+    testing::TempDir dir;
+    std::string text;
+    for (int i = 0; i < 10; ++i) text += "line " + std::to_string(i) + "\r\n";
+    testing::write_bytes(dir.file("ten.txt"), text);
+
+    auto titles = convert_logging_titles(dir.file("ten.txt"), dir.file("ten.bmp"), IDNO);
+    std::vector<std::string> expected;
+    for (int p : {0, 11, 22, 33, 44, 56, 67, 78, 89, 100}) expected.push_back(kTitle + "(" + std::to_string(p) + "%)");
+    expected.push_back(kTitle);
+    EXPECT_EQ(titles, expected);
+    EXPECT_FALSE(Form1->Visible());
+
+    PageImage page = render_text_page(TextLines(text), embedded_font_tables());
+    auto header = bmp_header(page);
+    auto rows = page.bmp_rows();
+    EXPECT_EQ(testing::read_bytes(dir.file("ten.bmp")),
+              std::string(header.begin(), header.end()) + std::string(rows.begin(), rows.end()));
+}
+
+TEST_F(MainFormTest, OneLineNeverShowsAPercentageAndYesShowsThePreview) {
+    testing::TempDir dir;
+    testing::write_bytes(dir.file("one.txt"), "A");
+
+    auto titles = convert_logging_titles(dir.file("one.txt"), dir.file("one.bmp"), IDYES);
+    EXPECT_EQ(titles, std::vector<std::string>{}) << "the title must not change for one line";
+    EXPECT_EQ(form_->Caption(), kTitle);
+    EXPECT_TRUE(Form1->Visible());
+    EXPECT_EQ(Form1->Caption(), "图片预览(" + dir.file("one.bmp") + ")");
+    EXPECT_EQ(Form1->ClientWidth(), 68);
+    EXPECT_EQ(Form1->ClientHeight(), 80);
+    EXPECT_EQ(Form1->Image1->Picture().Bitmap().Width(), 68);
+}
+
+TEST_F(MainFormTest, FailedReadKeepsTheTitleAndReportsTheError) {
+    testing::TempDir dir;
+    std::vector<std::string> errors;
+    app_->OnException = [&](const std::string& text) { errors.push_back(text); };
+
+    auto titles = convert_logging_titles(dir.file("missing.txt"), dir.file("missing.bmp"));
+    EXPECT_EQ(titles, std::vector<std::string>{});
+    EXPECT_EQ(errors, std::vector<std::string>{"File not found."});
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing.bmp")));
+}
+
+}  // namespace
+}  // namespace korvane

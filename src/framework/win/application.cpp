@@ -5,6 +5,7 @@
 #include "base/error.h"
 #include "framework/win/error_text.h"
 #include "framework/win/registration.h"
+#include "framework/win/task_windows.h"
 #include "framework/win/text.h"
 #include "framework/win/window_class.h"
 
@@ -122,7 +123,9 @@ HWND TApplication::ActiveWindow() const {
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
-    return ::MessageBoxW(ActiveWindow(), widen(text).c_str(), widen(caption).c_str(), flags);
+    HWND owner = ActiveWindow();
+    DisabledTaskWindows others;  // modal to the whole application
+    return ::MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), flags);
 }
 
 void TApplication::ShowException(const std::string& message) {

@@ -56,7 +56,8 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
-    // MessageBoxW owned by the active window (or the application's).
+    // MessageBoxW owned by the active window (or the application's), with
+    // every other window of the program disabled while it is open.
     int MessageBox(const std::string& text, const std::string& caption, UINT flags);
     // The standard error box: the message (with a full stop, see
     // error_box_text), the title as caption, an error icon and OK.

@@ -7,6 +7,7 @@
 #include "framework/win/application.h"
 #include "framework/win/layout_resource.h"
 #include "framework/win/screen.h"
+#include "framework/win/task_windows.h"
 
 namespace korvane {
 
@@ -277,37 +278,24 @@ void TCustomForm::Release() { PostMessageW(Handle(), CM_RELEASE, 0, 0); }
 TModalResult TCustomForm::ShowModal() {
     if (Visible() || modal_) throw Error("Cannot make a visible window modal");
     if (!Application) throw Error("No application to run a modal loop");
-    // Every other window of the thread waits until the modal form is done.
-    std::vector<HWND> disabled;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) -> BOOL {
-            if (IsWindowVisible(window) && IsWindowEnabled(window)) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
-    for (HWND w : disabled) EnableWindow(w, FALSE);
+    // Leaving, in this order: the modal state ends, the other windows of the
+    // thread are enabled again, then the form hides (so one of them is activated).
+    struct Hider {
+        TCustomForm& form;
+        ~Hider() { form.Hide(); }
+    } hider{*this};
+    DisabledTaskWindows others;
     modal_ = true;
+    struct ModalState {
+        bool& modal;
+        ~ModalState() { modal = false; }
+    } state{modal_};
     modal_result_ = mrNone;
-    auto restore = [&] {
-        modal_ = false;
-        for (HWND w : disabled)
-            if (IsWindow(w)) EnableWindow(w, TRUE);
-        Hide();
-    };
-    try {
-        Show();
-        while (modal_result_ == mrNone) {
-            Application->HandleMessage();
-            if (Application->Terminated()) modal_result_ = mrCancel;
-        }
-    } catch (...) {
-        restore();
-        throw;
+    Show();
+    while (modal_result_ == mrNone) {
+        Application->HandleMessage();
+        if (Application->Terminated()) modal_result_ = mrCancel;
     }
-    restore();
     return modal_result_;
 }
 

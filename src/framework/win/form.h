@@ -7,7 +7,9 @@
 // Creating a form is two steps, because a layout names the derived class:
 // construct it, then InitializeForm() reads the stored layout kept in the
 // RCDATA resource named after the class and then raises OnCreate.
-// TApplication::CreateForm and NewForm do both.
+// TApplication::CreateForm and NewForm do both. A form class makes its named
+// components in its constructor (typed fields, handlers wired there); the
+// layout then fills the components of those names and makes the others.
 
 #include <functional>
 #include <optional>

@@ -45,19 +45,23 @@ TEST_F(DialogsTest, AnExceptionEndingAHandlerReachesTheStandardErrorBox) {
     form->Show();
 
     SeenBox seen;
+    bool form_enabled_meanwhile = true;
     {
         UserDriver user([&](DWORD ui) {
             HWND box = WaitForWindow(ui, [](HWND w) { return ClassNameOf(w) == L"#32770"; });
             if (!box) return;
             seen = Inspect(box);
+            form_enabled_meanwhile = IsWindowEnabled(form->Handle());
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         });
         SendMessageW(button->Handle(), BM_CLICK, 0, 0);
     }
     EXPECT_EQ(seen.caption, "Korvane");
     EXPECT_TRUE(Contains(seen.texts, "File not found.")) << ::testing::PrintToString(seen.texts);
+    EXPECT_FALSE(form_enabled_meanwhile);  // modal to the whole application
     // The program goes on: the form is still there and answers.
     EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }
 
 TEST_F(DialogsTest, ErrorBoxTextGoesToOnExceptionWhenSet) {

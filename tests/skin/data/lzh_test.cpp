@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skin/data/lzh.h"
+#include "skin/data/lzh_model.h"
 
 namespace korvane {
 namespace {
@@ -17,6 +18,33 @@ std::string Expand(const Bytes& stream) {
 
 // In the starting tree the symbol of a 3-byte match has the code 10001100 and
 // that of a 5-byte match 10001110; distance 0 is nine zero bits.
+// Every symbol's code leads the tree walk back to that symbol.
+void ExpectCodesDecodeToTheirSymbols(const lzh::HuffmanTree& tree) {
+    for (int symbol = 0; symbol < lzh::kSymbolCount; ++symbol) {
+        const lzh::BitCode code = tree.CodeOf(symbol);
+        lzh::HuffmanTree walker = tree;
+        int bit = code.length;
+        const int decoded = walker.DecodeSymbol([&] { return int(code.bits >> --bit & 1); });
+        ASSERT_EQ(decoded, symbol);
+        ASSERT_EQ(bit, 0) << "symbol " << symbol;
+    }
+}
+
+TEST(LzhTree, RootWeightCountsSymbolsUntilTheRebuildHalvesThem) {
+    lzh::HuffmanTree tree;
+    EXPECT_EQ(tree.root_weight(), 314);
+    EXPECT_EQ(tree.CodeOf(256).bits, 0x8Cu);
+    EXPECT_EQ(tree.CodeOf(256).length, 8);
+    for (int i = 0; i < 32454; ++i) tree.UpdateTree(i % 314);
+    EXPECT_EQ(tree.root_weight(), 0x8000);
+    ExpectCodesDecodeToTheirSymbols(tree);
+    // Symbols 0-111 were counted 104 times (weight 105), the others 103 (weight 104):
+    // halved, 112 x 53 + 202 x 52 = 16,440, plus the symbol that triggered the rebuild.
+    tree.UpdateTree(0);
+    EXPECT_EQ(tree.root_weight(), 16441);
+    ExpectCodesDecodeToTheirSymbols(tree);
+}
+
 TEST(LzhDecoder, HandMadeStreamsOfTheStartingTree) {
     // Size 0: nothing at all, whatever follows.
     EXPECT_EQ(Expand({0, 0, 0, 0, 0xFF, 0xFF}), "");

@@ -79,7 +79,8 @@ protected:
     }
 
     DWORD id() const { return tool_->id(); }
-    std::string in_folder(const std::string& name) const { return narrow((folder_ / name).wstring()); }
+    fs::path file(const std::string& name) const { return folder_ / fs::path(widen(name)); }
+    std::string in_folder(const std::string& name) const { return narrow(file(name).wstring()); }
 
     void screenshot(HWND window, const std::string& name) {
         // Let the window finish painting first.
@@ -161,7 +162,7 @@ TEST_F(Tool, StartsWithItsTitleAndEmptyFileNamesAndWarnsWhenConvertingWithout) {
 
 TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     const fs::path data = fs::path(wine_path(KORVANE_E2E_DATA));
-    fs::copy_file(data / "poem.txt", folder_ / "poem.txt");
+    fs::copy_file(data / "poem.txt", file("poem.txt"));
     const std::string reference = read_bytes(data / "poem.bmp");
     ASSERT_GT(reference.size(), 62u);
 
@@ -173,8 +174,8 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     cancel_dialog(open);
     EXPECT_TRUE(wait_until_closed(open));
     EXPECT_EQ(window_text(source_shown_), "poem.txt") << "cancelling must keep the source";
-    choose_target(in_folder("out"));
-    EXPECT_EQ(text_when(target_shown_, "out.bmp"), "out.bmp");
+    choose_target(in_folder("页面"));
+    EXPECT_EQ(text_when(target_shown_, "页面.bmp"), "页面.bmp");
 
     click(convert_);
     MessageBoxSeen ask = wait_for_box("Confirm");
@@ -184,16 +185,16 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     screenshot(ask.window, "app-confirm-preview");
     answer(ask, "&No");
     EXPECT_EQ(text_when(main_, kTitle), kTitle);
-    EXPECT_TRUE(read_bytes(folder_ / "out.bmp") == reference) << "out.bmp differs from txt2bmp's poem.bmp";
+    EXPECT_TRUE(read_bytes(file("页面.bmp")) == reference) << "页面.bmp differs from txt2bmp's poem.bmp";
     EXPECT_TRUE(top_windows(id(), L"TForm1").empty()) << "No must not show the preview";
 
     // The names stay set: converting again needs no new choice.
-    fs::remove(folder_ / "out.bmp");
+    fs::remove(file("页面.bmp"));
     click(convert_);
     ask = wait_for_box("Confirm");
     ASSERT_NE(ask.window, nullptr);
     answer(ask, "&Yes");
-    HWND preview = wait_for_top(id(), L"TForm1", "图片预览(" + in_folder("out.bmp") + ")");
+    HWND preview = wait_for_top(id(), L"TForm1", "图片预览(" + in_folder("页面.bmp") + ")");
     ASSERT_NE(preview, nullptr);
     // The page arrives after the window is shown; the window then fits it.
     wait_until([&] { return client_size(preview).cx == le32(reference, 18); });
@@ -201,12 +202,12 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     EXPECT_EQ(client.cx, le32(reference, 18));
     EXPECT_EQ(client.cy, le32(reference, 22));
     EXPECT_EQ(text_when(main_, kTitle), kTitle);
-    EXPECT_TRUE(read_bytes(folder_ / "out.bmp") == reference);
+    EXPECT_TRUE(read_bytes(file("页面.bmp")) == reference);
     screenshot(preview, "app-preview");
 }
 
 TEST_F(Tool, TargetWithoutExtensionAsksBeforeOverwritingItsBmp) {
-    write_bytes(folder_ / "a.bmp", "not yet a picture");
+    write_bytes(file("a.bmp"), "not yet a picture");
 
     click(choose_target_);
     HWND dialog = wait_for_top(id(), L"#32770", "Save As");
@@ -235,14 +236,14 @@ TEST_F(Tool, TargetWithoutExtensionAsksBeforeOverwritingItsBmp) {
     answer(ask, "&Yes");
     EXPECT_TRUE(wait_until_closed(dialog));
     EXPECT_EQ(text_when(target_shown_, "a.bmp"), "a.bmp");
-    EXPECT_EQ(read_bytes(folder_ / "a.bmp"), "not yet a picture") << "choosing must not write the file";
+    EXPECT_EQ(read_bytes(file("a.bmp")), "not yet a picture") << "choosing must not write the file";
 }
 
 TEST_F(Tool, SourceDeletedAfterChoosingReportsFileNotFound) {
-    write_bytes(folder_ / "gone.txt", "soon gone\r\n");
+    write_bytes(file("gone.txt"), "soon gone\r\n");
     choose_source(in_folder("gone.txt"));
     choose_target(in_folder("gone.bmp"));
-    fs::remove(folder_ / "gone.txt");
+    fs::remove(file("gone.txt"));
 
     click(convert_);
     MessageBoxSeen error = wait_for_box("Korvane");
@@ -252,14 +253,14 @@ TEST_F(Tool, SourceDeletedAfterChoosingReportsFileNotFound) {
     screenshot(error.window, "app-error");
     answer(error, "OK");
     EXPECT_EQ(text_when(main_, kTitle), kTitle);
-    EXPECT_FALSE(fs::exists(folder_ / "gone.bmp"));
+    EXPECT_FALSE(fs::exists(file("gone.bmp")));
 }
 
 TEST_F(Tool, LargeFileShowsItsProgressInTheTitle) {
     std::string text;
     for (int line = 0; line < 40000; ++line)
         text += "Line " + std::to_string(line) + " \xD6\xD0\xCE\xC4 " + std::string(50, 'a' + line % 26) + "\r\n";
-    write_bytes(folder_ / "large.txt", text);
+    write_bytes(file("large.txt"), text);
     choose_source(in_folder("large.txt"));
     choose_target(in_folder("large.bmp"));
 
@@ -296,7 +297,7 @@ TEST_F(Tool, LargeFileShowsItsProgressInTheTitle) {
 
     answer(read_message_box(ask), "&No");
     EXPECT_EQ(text_when(main_, kTitle), kTitle);
-    EXPECT_TRUE(read_bytes(folder_ / "large.bmp") == converted(text)) << "large.bmp differs from the converter's";
+    EXPECT_TRUE(read_bytes(file("large.bmp")) == converted(text)) << "large.bmp differs from the converter's";
 }
 
 }  // namespace

@@ -77,5 +77,64 @@ TEST_F(MouseTrackingTest, AControlDestroyedUnderTheCursorIsForgotten) {
     EXPECT_EQ(Screen->MouseControl(), form);
 }
 
+// A label that logs the framework's mouse handling it overrides, as a
+// hyperlink label does.
+class TLoggingLabel : public TCustomLabel {
+public:
+    explicit TLoggingLabel(TComponent* owner, std::vector<std::string>& log) : TCustomLabel(owner), log_(log) {}
+
+protected:
+    void CMMouseEnter(TMessage& m) override {
+        TCustomLabel::CMMouseEnter(m);
+        log_.push_back("enter");
+    }
+    void CMMouseLeave(TMessage& m) override {
+        TCustomLabel::CMMouseLeave(m);
+        log_.push_back("leave");
+    }
+    void MouseDown(TMouseButton b, TShiftState s, int x, int y) override {
+        TCustomLabel::MouseDown(b, s, x, y);
+        log_.push_back("down");
+    }
+    void MouseUp(TMouseButton b, TShiftState s, int x, int y) override {
+        TCustomLabel::MouseUp(b, s, x, y);
+        log_.push_back("up");
+    }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+TEST_F(MouseTrackingTest, PressDragOffAndReleaseReachTheLabelInOrder) {
+    std::vector<std::string> log;
+    auto* form = app_->CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    auto* label = new TLoggingLabel(form, log);
+    label->SetParent(form);
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 60, 20);
+    label->OnClick = [&](TObject*) { log.push_back("click"); };
+    form->Show();
+    HWND window = form->Handle();
+    auto move_to = [&](int x, int y) {
+        Point p = form->ClientToScreen({x, y});
+        SetCursorPos(p.x, p.y);
+        Pump();
+    };
+
+    // Enter, press, release inside: the click comes before the mouse-up handling.
+    move_to(15, 15);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 15));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(15, 15));
+    EXPECT_EQ(log, (std::vector<std::string>{"enter", "down", "click", "up"}));
+
+    // Press, drag off (leave while held), release outside: no click.
+    log.clear();
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 15));
+    move_to(200, 150);
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(200, 150));
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "leave", "up"}));
+}
+
 }  // namespace
 }  // namespace korvane::testing

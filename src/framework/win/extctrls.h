@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "framework/win/bitmap.h"
-#include "framework/win/stdctrls.h"
 #include "framework/win/wincontrol.h"
 
 namespace korvane {

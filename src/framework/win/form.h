@@ -12,7 +12,6 @@
 // layout then fills the components of those names and makes the others.
 
 #include <functional>
-#include <optional>
 #include <string_view>
 
 #include "framework/core/set.h"

@@ -112,7 +112,6 @@ private:
     bool superclassed_ = false;
     bool tab_stop_ = false;
     bool double_buffered_ = false;
-    int tab_order_hint_ = -1;
     UniqueGdi<HFONT> font_handle_;
     UniqueGdi<HBRUSH> color_brush_;
     TControl* capture_control_ = nullptr;

@@ -107,11 +107,6 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     Invalidate();
     bounds_ = next;
     Invalidate();
-    if (!adjusting_size_) {
-        adjusting_size_ = true;
-        AdjustSize();
-        adjusting_size_ = false;
-    }
     if (parent_) parent_->AdjustSize();
 }
 

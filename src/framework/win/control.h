@@ -138,7 +138,9 @@ protected:
     virtual void ColorChanged();
     virtual void EnabledChanged();
     virtual void VisibleChanged();
-    // A size the control chooses for itself (auto-size); the default does nothing.
+    // A size the control chooses for itself (auto-size): run when what it
+    // depends on changes (text, font, picture, a child's bounds), not when
+    // its bounds are set. The default does nothing.
     virtual void AdjustSize() {}
     void Loaded() override;
 
@@ -146,8 +148,6 @@ protected:
     bool click_events_ = false;
     // Keep the mouse from button-down to button-up.
     bool capture_mouse_ = false;
-    // Reentrancy guard for the bounds a control gives itself.
-    bool adjusting_size_ = false;
     Rect bounds_;
 
 private:

@@ -244,11 +244,6 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     if (next == bounds_) return;
     bounds_ = next;
     if (handle_) UpdateWindowBounds();
-    if (!adjusting_size_) {
-        adjusting_size_ = true;
-        AdjustSize();
-        adjusting_size_ = false;
-    }
     if (Parent()) Parent()->AdjustSize();
 }
 
@@ -386,7 +381,7 @@ bool TWinControl::Reflect(TMessage& m) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
-    if (is_mouse_message(m.Msg) && m.Msg != WM_MOUSEWHEEL) return RouteMouse(m);
+    if (is_mouse_message(m.Msg)) return RouteMouse(m);
     switch (m.Msg) {
     case WM_PAINT:
         return PaintHandler(m);

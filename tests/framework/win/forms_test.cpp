@@ -191,5 +191,32 @@ TEST_F(FormsTest, PanelPaintsItsBevelsAndStaticTextAnswersItsColours) {
     EXPECT_EQ(GetBkColor(dc), RGB(10, 20, 30));
 }
 
+TEST_F(FormsTest, DoubleBufferedPaintingLooksTheSameWithItsWindowlessChildren) {
+    auto* form = app_->CreateForm<TForm>();
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 60, 40);
+    panel->SetColor(rgb(0, 128, 0));
+    auto* label = new TLabel(form);
+    label->SetParent(panel);
+    label->SetBounds(5, 5, 30, 20);
+    label->SetAutoSize(false);
+    label->SetColor(rgb(255, 0, 0));
+    form->Show();
+
+    auto paint = [&](bool buffered) {
+        panel->SetDoubleBuffered(buffered);
+        TBitmap target;
+        target.SetSize(60, 40);
+        panel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(target.Canvas().Handle()));
+        return Image::copy_of(target.View());
+    };
+    Image direct = paint(false);
+    Image buffered = paint(true);
+    EXPECT_EQ(rgb_of(direct.at(10, 10)), 0xFF0000u);  // the label's face
+    EXPECT_EQ(rgb_of(direct.at(50, 30)), 0x008000u);  // the panel's face
+    EXPECT_EQ(direct, buffered);
+}
+
 }  // namespace
 }  // namespace korvane::testing

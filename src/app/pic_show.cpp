@@ -1,5 +1,6 @@
 #include "app/pic_show.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/form_fields.h"

@@ -65,14 +65,17 @@ void TBitmap::SetMonochrome(int width, int height, std::span<const std::uint8_t>
     Replace(mono, width, height, nullptr, true);
 }
 
-void TBitmap::Assign(ImageView image) {
+void TBitmap::SetImage(ImageView image) {
     SetSize(image.width(), image.height());
     MutableImageView target = MutableView();
     for (int y = 0; y < target.height(); ++y)
         std::memcpy(target.row(y), image.row(y), std::size_t(target.width()) * sizeof(Pixel));
 }
 
-void TBitmap::Assign(const TBitmap& other) {
+void TBitmap::Assign(const TPersistent* source) {
+    auto* bitmap = dynamic_cast<const TBitmap*>(source);
+    if (!bitmap) return TPersistent::Assign(source);
+    const TBitmap& other = *bitmap;
     if (&other == this) return;
     if (other.Empty()) {
         SetSize(0, 0);
@@ -82,7 +85,7 @@ void TBitmap::Assign(const TBitmap& other) {
         if (!copy) throw Error("Out of system resources");
         Replace(copy, other.Width(), other.Height(), nullptr, true);
     } else {
-        Assign(other.View());
+        SetImage(other.View());
     }
 }
 

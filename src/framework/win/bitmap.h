@@ -10,16 +10,19 @@
 #include <string>
 
 #include "base/image.h"
+#include "framework/core/persistent.h"
 #include "framework/win/canvas.h"
 #include "framework/win/gdi.h"
 
 namespace korvane {
 
-class TBitmap {
+// In a stored layout a 32-bit bitmap is its BMP file, the binary property "Data".
+class TBitmap : public TPersistent {
 public:
+    static constexpr std::string_view kClassName = "TBitmap";
     TBitmap();
-    TBitmap(const TBitmap&) = delete;
-    TBitmap& operator=(const TBitmap&) = delete;
+    std::string_view ClassName() const override { return kClassName; }
+    const PropertyTable& Properties() const override;
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -35,8 +38,9 @@ public:
     void SetMonochrome(int width, int height, std::span<const std::uint8_t> rows, std::size_t stride,
                        RowOrder order = RowOrder::top_down);
     // A 32-bit copy of an image.
-    void Assign(ImageView image);
-    void Assign(const TBitmap& other);
+    void SetImage(ImageView image);
+    // A copy of another bitmap (32-bit or monochrome).
+    void Assign(const TPersistent* source) override;
 
     // 32-bit bitmaps only (empty views for monochrome ones). GDI drawing is
     // flushed first, so the view shows everything drawn through the canvas.

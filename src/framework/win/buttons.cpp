@@ -15,6 +15,7 @@ TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
 const PropertyTable& TBitBtn::Properties() const {
     static const PropertyTable table =
         PropertyBuilder<TBitBtn>(TButton::Properties())
+            .object("Glyph", &TBitBtn::Glyph)
             .enumeration("Layout", kLayoutNames, &TBitBtn::Layout, &TBitBtn::SetLayout, blGlyphLeft)
             .integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin, -1)
             .integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs, 1)

@@ -133,7 +133,7 @@ void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap, Color transpa
     // comparison of some systems: compare on a copy where it is clear.
     TBitmap cleared;
     if (!bitmap.Monochrome()) {
-        cleared.Assign(bitmap.View());
+        cleared.SetImage(bitmap.View());
         MutableImageView pixels = cleared.MutableView();
         for (int row = 0; row < pixels.height(); ++row)
             for (int col = 0; col < pixels.width(); ++col) pixels.at(col, row) = rgb_of(pixels.at(col, row));

@@ -70,6 +70,8 @@ const PropertyTable& TCustomForm::Properties() const {
             .never_stored()
             .integer("Height", &TCustomForm::Height, &TCustomForm::SetHeight)
             .never_stored()
+            .boolean("ParentColor", &TCustomForm::ParentColor, &TCustomForm::SetParentColor, false)
+            .boolean("ParentFont", &TCustomForm::ParentFont, &TCustomForm::SetParentFont, false)
             .boolean("Visible", &TCustomForm::Visible, &TCustomForm::SetVisible, false)
             .boolean("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, true)
             .boolean("AutoSize", &TCustomForm::AutoSize, &TCustomForm::SetAutoSize, false)

@@ -44,13 +44,6 @@ void TBrush::SetStyle(TBrushStyle style) {
     Changed();
 }
 
-void TBrush::Assign(const TBrush& other) {
-    color_ = other.color_;
-    style_ = other.style_;
-    UniqueGdi<HBRUSH> old = std::move(handle_);
-    Changed();
-}
-
 HBRUSH TBrush::Handle() const {
     if (style_ == bsClear) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     if (!handle_) handle_.reset(CreateSolidBrush(ColorToRGB(color_)));

@@ -42,7 +42,6 @@ public:
     void SetColor(Color color);
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle style);
-    void Assign(const TBrush& other);
     // The solid brush of the colour; a clear brush gives the stock null brush.
     HBRUSH Handle() const;
 

@@ -5,6 +5,10 @@
 
 #include "base/file_io.h"
 #include "framework/core/class_registry.h"
+#include "framework/core/layout_reader.h"
+#include "framework/core/layout_writer.h"
+#include "framework/win/buttons.h"
+#include "framework/win/comctrls.h"
 #include "framework/win/dialogs.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/resources.h"
@@ -93,6 +97,51 @@ TEST_F(LayoutTest, StoredLayoutFromResourceSetsPropertiesAndCallsLoaded) {
     EXPECT_EQ(form->Top(), 115);
     EXPECT_EQ(form->ClientRect().size(), (Size{344, 119}));
     EXPECT_EQ(ClassNameOf(form->Handle()), L"TLayoutForm");
+}
+
+TEST_F(LayoutTest, ControlsWriteAndReadBackTheSameLayout) {
+    auto* form = app_->CreateForm<TForm>();
+    form->SetName("Gallery");
+    form->SetCaption("\xE6\x96\x87\xE6\x9C\xAC");  // UTF-8 text
+    form->SetBorderStyle(bsDialog);
+    form->SetBorderIcons({biSystemMenu});
+    form->SetClientSize({300, 200});
+    auto* panel = new TPanel(form);
+    panel->SetName("Panel1");
+    panel->SetParent(form);
+    panel->SetBevelOuter(bvLowered);
+    panel->SetBorderWidth(2);
+    auto* label = new TLabel(form);
+    label->SetName("Label1");
+    label->SetParent(panel);
+    label->SetCaption("&Name");
+    label->SetTransparent(true);
+    label->Font().SetStyle({fsUnderline});
+    label->SetCursor(crHandPoint);
+    auto* button = new TBitBtn(form);
+    button->SetName("BitBtn1");
+    button->SetParent(panel);
+    button->SetLayout(blGlyphTop);
+    button->SetMargin(3);
+    button->Glyph().SetSize(2, 1);
+    button->Glyph().MutableView().at(1, 0) = pixel_rgb(255, 0, 0);
+    label->SetFocusControl(button);
+    auto* progress = new TProgressBar(form);
+    progress->SetName("ProgressBar1");
+    progress->SetParent(form);
+    progress->SetPosition(30);
+    auto* open = new TOpenDialog(form);
+    open->SetName("OpenDlg");
+    open->SetOptions({ofFileMustExist, ofEnableSizing});
+
+    const std::string text = WriteLayout(*form);
+    TForm copy(nullptr);
+    ReadLayout(text, copy);
+    EXPECT_EQ(WriteLayout(copy), text);
+    auto* glyph_button = dynamic_cast<TBitBtn*>(copy.FindComponent("BitBtn1"));
+    ASSERT_NE(glyph_button, nullptr);
+    EXPECT_EQ(rgb_of(glyph_button->Glyph().View().at(1, 0)), 0xFF0000u);
+    EXPECT_EQ(dynamic_cast<TLabel*>(copy.FindComponent("Label1"))->FocusControl(), glyph_button);
 }
 
 TEST_F(LayoutTest, ResourceBytesAreTheFileCompiledIn) {

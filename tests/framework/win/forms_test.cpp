@@ -191,6 +191,27 @@ TEST_F(FormsTest, PanelPaintsItsBevelsAndStaticTextAnswersItsColours) {
     EXPECT_EQ(GetBkColor(dc), RGB(10, 20, 30));
 }
 
+TEST_F(FormsTest, TabMovesTheFocusInTabOrderAndActivationFocusesTheFirstStop) {
+    auto* form = app_->CreateForm<TForm>();
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 200, 100);
+    auto* second = new TButton(form);
+    second->SetParent(panel);
+    second->SetBounds(10, 50, 75, 25);
+    auto* first = new TButton(form);
+    first->SetParent(panel);
+    first->SetBounds(10, 10, 75, 25);
+    first->SetTabOrder(0);
+    EXPECT_EQ(second->TabOrder(), 1);
+    form->Show();
+    Pump();
+    EXPECT_TRUE(first->Focused());
+    PostMessageW(first->Handle(), WM_KEYDOWN, VK_TAB, 0);
+    Pump();
+    EXPECT_TRUE(second->Focused());
+}
+
 TEST_F(FormsTest, DoubleBufferedPaintingLooksTheSameWithItsWindowlessChildren) {
     auto* form = app_->CreateForm<TForm>();
     auto* panel = new TPanel(form);

@@ -12,6 +12,14 @@ run: deps-run
 	@mkdir -p out
 	@build/native/bin/txt2bmp data/samples/sample.txt out/sample.bmp
 	@echo "wrote out/sample.bmp ($$(wc -c < out/sample.bmp) bytes)"
+	@if [ -n "$${DISPLAY:-}" ]; then \
+	  scripts/install-deps.sh test && \
+	  cmake -S . -B build/win64 $(GEN) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null && \
+	  cmake --build build/win64 -j $(JOBS) --target korvane && \
+	  echo "starting korvane.exe under Wine (close its window to finish)" && \
+	  cd out && ../cmake/wine-run ../build/win64/bin/korvane.exe; \
+	else echo "no DISPLAY: the desktop tool is not started"; fi
 
 test: deps-test native asan win64 fuzz
 	$(CTEST) --test-dir build/native

@@ -1,8 +1,5 @@
 #include "app/pic_show.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "app/form_fields.h"
 
 namespace korvane {
@@ -15,15 +12,9 @@ void TForm1::Loaded() {
 }
 
 void TForm1::SetPage(const PageImage& page) {
-    // The page keeps its rows bottom-up, as its BMP file does; the bitmap wants them top-down.
-    const std::size_t stride = page.stride();
-    auto rows = page.bmp_rows();
-    std::vector<std::uint8_t> top_down(rows.size());
-    for (int y = 0; y < page.height(); ++y) {
-        auto row = rows.subspan(std::size_t(page.height() - 1 - y) * stride, stride);
-        std::copy(row.begin(), row.end(), top_down.begin() + std::ptrdiff_t(std::size_t(y) * stride));
-    }
-    Image1->Picture().Bitmap().SetMonochrome(page.width(), page.height(), top_down, int(stride));
+    // The page keeps its rows bottom-up, as its BMP file does.
+    Image1->Picture().Bitmap().SetMonochrome(page.width(), page.height(), page.bmp_rows(), page.stride(),
+                                             TBitmap::RowOrder::bottom_up);
     Image1->Picture().Changed();
 }
 

@@ -86,7 +86,11 @@ const PropertyTable& TWinControl::Properties() const {
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
-    if (!window) return nullptr;
+    // Window properties can be read across processes: a window of another program
+    // built on this framework carries a pointer into that program's memory.
+    DWORD process = 0;
+    if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId())
+        return nullptr;
     return static_cast<TWinControl*>(GetPropW(window, kControlProperty));
 }
 

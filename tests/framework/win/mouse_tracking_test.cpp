@@ -136,5 +136,18 @@ TEST_F(MouseTrackingTest, PressDragOffAndReleaseReachTheLabelInOrder) {
     EXPECT_EQ(log, (std::vector<std::string>{"down", "leave", "up"}));
 }
 
+TEST_F(MouseTrackingTest, AWindowOfAnotherProcessIsNeverTakenForAControl) {
+    // Another program of this framework marks its windows the same way; the mark it
+    // leaves is a pointer into its own memory, here a bogus one.
+    HWND foreign = GetDesktopWindow();
+    DWORD process = 0;
+    GetWindowThreadProcessId(foreign, &process);
+    ASSERT_NE(process, GetCurrentProcessId());
+    if (!SetPropW(foreign, L"Korvane.Control", reinterpret_cast<HANDLE>(0x1234)))
+        GTEST_SKIP() << "this system does not let a process mark another's window";
+    EXPECT_EQ(TWinControl::FindControl(foreign), nullptr);
+    RemovePropW(foreign, L"Korvane.Control");
+}
+
 }  // namespace
 }  // namespace korvane::testing

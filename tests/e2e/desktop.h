@@ -11,13 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/win/text.h"
+
 namespace korvane::e2e {
 
 using namespace std::chrono_literals;
 inline constexpr std::chrono::milliseconds kWaitLimit = 20s;
-
-std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view text);
 
 // Read without a message, from the window manager's copy, so it works while
 // the window's thread is busy.

@@ -18,12 +18,25 @@ std::string read_error_message(int code) {
     }
 }
 
-std::string cannot_create_message(std::string_view path, std::string_view os_text) {
+namespace {
+
+std::string file_message(std::string_view failure, std::string_view path,
+                         std::string_view os_text) {
     while (!os_text.empty() &&
            (os_text.back() == '.' || os_text.back() == ' ' || os_text.back() == '\t' ||
             os_text.back() == '\r' || os_text.back() == '\n'))
         os_text.remove_suffix(1);
-    return "Cannot create file \"" + std::string(path) + "\". " + std::string(os_text);
+    return std::string(failure) + " \"" + std::string(path) + "\". " + std::string(os_text);
+}
+
+}  // namespace
+
+std::string cannot_create_message(std::string_view path, std::string_view os_text) {
+    return file_message("Cannot create file", path, os_text);
+}
+
+std::string cannot_open_message(std::string_view path, std::string_view os_text) {
+    return file_message("Cannot open file", path, os_text);
 }
 
 void write_file_replacing(const std::string& path, std::span<const std::uint8_t> bytes) {

@@ -17,9 +17,11 @@ inline constexpr const char* kStreamWriteError = "Stream write error";
 // numeric input", any other "I/O error <code>".
 std::string read_error_message(int code);
 
-// "Cannot create file "<path>". <os_text>", the operating system's text
-// without its trailing full stops and blanks.
+// "Cannot create file "<path>". <os_text>" and "Cannot open file "<path>".
+// <os_text>", the operating system's text without its trailing full stops
+// and blanks.
 std::string cannot_create_message(std::string_view path, std::string_view os_text);
+std::string cannot_open_message(std::string_view path, std::string_view os_text);
 
 // The whole content of a file. Throws Error with read_error_message().
 std::string read_file(const std::string& path);

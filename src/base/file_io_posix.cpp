@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "base/error.h"
+#include "base/file_handle.h"
 #include "base/file_io.h"
 
 namespace korvane {
@@ -30,25 +31,13 @@ int system_code(int error) {
 
 [[noreturn]] void throw_read_error(int error) { throw Error(read_error_message(system_code(error))); }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { if (fd_ >= 0) ::close(fd_); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 }  // namespace
 
 std::string read_file(const std::string& path) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) throw_read_error(errno);
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.is_open()) throw_read_error(errno);
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0) throw_read_error(errno);
+    if (::fstat(int(file.native()), &info) != 0) throw_read_error(errno);
     if (S_ISDIR(info.st_mode)) throw_read_error(EISDIR);
 
     std::string bytes;
@@ -58,7 +47,7 @@ std::string read_file(const std::string& path) {
     std::size_t used = 0;
     for (;;) {
         if (used == bytes.size()) bytes.resize(bytes.size() * 2);
-        ssize_t got = ::read(file.get(), bytes.data() + used, bytes.size() - used);
+        ssize_t got = ::read(int(file.native()), bytes.data() + used, bytes.size() - used);
         if (got < 0) {
             if (errno == EINTR) continue;
             throw_read_error(errno);

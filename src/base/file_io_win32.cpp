@@ -6,47 +6,15 @@
 #include <string>
 
 #include "base/error.h"
+#include "base/file_handle.h"
 #include "base/file_io.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 namespace {
 
-std::wstring widen(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring out(std::size_t(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), out.data(), n);
-    return out;
-}
-
-std::string narrow(const wchar_t* text, int length) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string out(std::size_t(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), n, nullptr, nullptr);
-    return out;
-}
-
-std::string system_text(DWORD error) {
-    wchar_t* buffer = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::string text = n ? narrow(buffer, int(n)) : std::string();
-    LocalFree(buffer);
-    return text;
-}
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    ~FileHandle() { if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
+using win32::system_text;
+using win32::widen;
 
 HANDLE as_handle(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
 
@@ -55,11 +23,13 @@ constexpr DWORD kChunk = 1u << 30;
 }  // namespace
 
 std::string read_file(const std::string& path) {
-    FileHandle file(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) throw Error(read_error_message(int(GetLastError())));
+    FileHandle file(reinterpret_cast<std::intptr_t>(
+        CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
+    if (!file.is_open()) throw Error(read_error_message(int(GetLastError())));
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size)) throw Error(read_error_message(int(GetLastError())));
+    if (!GetFileSizeEx(as_handle(file.native()), &size))
+        throw Error(read_error_message(int(GetLastError())));
 
     std::string bytes(std::size_t(size.QuadPart) + 1, '\0');
     std::size_t used = 0;
@@ -67,7 +37,7 @@ std::string read_file(const std::string& path) {
         if (used == bytes.size()) bytes.resize(bytes.size() * 2);
         DWORD want = DWORD(std::min<std::size_t>(bytes.size() - used, kChunk));
         DWORD got = 0;
-        if (!ReadFile(file.get(), bytes.data() + used, want, &got, nullptr))
+        if (!ReadFile(as_handle(file.native()), bytes.data() + used, want, &got, nullptr))
             throw Error(read_error_message(int(GetLastError())));
         if (got == 0) break;
         used += got;

@@ -52,6 +52,14 @@ TEST(FileIoMessages, CannotCreateDropsTrailingFullStopsAndBlanks) {
     EXPECT_EQ(cannot_create_message("/x", ""), "Cannot create file \"/x\". ");
 }
 
+TEST(FileIoMessages, CannotOpenDropsTrailingFullStopsAndBlanks) {
+    EXPECT_EQ(cannot_open_message("C:\\in\\a.txt",
+                                  "The system cannot find the file specified.\r\n"),
+              "Cannot open file \"C:\\in\\a.txt\". The system cannot find the file specified");
+    EXPECT_EQ(cannot_open_message("/x", "Permission denied"),
+              "Cannot open file \"/x\". Permission denied");
+}
+
 TEST(FileIoRead, ReadsEveryByteOfTheFile) {
     TempDir dir;
     std::string content("a\0b\x1A\r\n\xFF", 7);

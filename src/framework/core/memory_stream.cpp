@@ -39,28 +39,6 @@ std::size_t TMemoryStream::Write(std::span<const std::uint8_t> bytes) {
     return bytes.size();
 }
 
-void TMemoryStream::ReadBuffer(std::span<std::uint8_t> buffer) {
-    if (Read(buffer) != buffer.size()) throw EReadStreamError();
-}
-
-void TMemoryStream::WriteBuffer(std::span<const std::uint8_t> bytes) {
-    if (Write(bytes) != bytes.size()) throw EWriteStreamError();
-}
-
-std::int64_t TMemoryStream::CopyFrom(TMemoryStream& source, std::int64_t count) {
-    if (count == 0) {
-        source.position_ = 0;
-        count = source.Size();
-    }
-    if (count < 0 || source.position_ < 0 || count > source.Size() - source.position_) throw EReadStreamError();
-    // Through a copy: source may be this very stream.
-    std::vector<std::uint8_t> taken(source.bytes_.begin() + source.position_,
-                                    source.bytes_.begin() + source.position_ + count);
-    source.position_ += count;
-    WriteBuffer(taken);
-    return count;
-}
-
 void TMemoryStream::Clear() {
     bytes_.clear();
     position_ = 0;

@@ -3,9 +3,9 @@
 //
 // Reads take what lies between the position and the end; writes go at the
 // position, zero-filling a gap left by a position beyond the end, and move
-// the end as needed. ReadBuffer and WriteBuffer move all bytes or fail with
-// "Stream read error" / "Stream write error". A stream never grows past
-// kMaxSize bytes (the 32-bit counts layouts and packages carry).
+// the end as needed. Any position can be set, also one before the start,
+// where nothing is read or written. A stream never grows past kMaxSize bytes
+// (the 32-bit counts layouts and packages carry).
 
 #include <cstddef>
 #include <cstdint>
@@ -13,36 +13,24 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/persistent.h"
+#include "framework/core/stream.h"
 
 namespace korvane {
 
-enum TSeekOrigin { soBeginning, soCurrent, soEnd };
-
-class TMemoryStream : public TObject {
+class TMemoryStream : public TStream {
 public:
     static constexpr std::string_view kClassName = "TMemoryStream";
     static constexpr std::int64_t kMaxSize = INT32_MAX;
 
     std::string_view ClassName() const override { return kClassName; }
 
-    std::int64_t Position() const { return position_; }
-    void SetPosition(std::int64_t position) { position_ = position; }
-    std::int64_t Size() const { return std::int64_t(bytes_.size()); }
-    // Cuts or zero-extends the bytes; a position past the new end moves to it.
-    void SetSize(std::int64_t size);
-    // Returns the new position.
-    std::int64_t Seek(std::int64_t offset, TSeekOrigin origin);
-
-    // Return the number of bytes moved.
-    std::size_t Read(std::span<std::uint8_t> buffer);
-    std::size_t Write(std::span<const std::uint8_t> bytes);
-    void ReadBuffer(std::span<std::uint8_t> buffer);
-    void WriteBuffer(std::span<const std::uint8_t> bytes);
-
-    // Copies count bytes from source's position on; count 0 copies all of
-    // source from its start. Returns the number copied.
-    std::int64_t CopyFrom(TMemoryStream& source, std::int64_t count);
+    std::size_t Read(std::span<std::uint8_t> buffer) override;
+    std::size_t Write(std::span<const std::uint8_t> bytes) override;
+    std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
+    std::int64_t Size() const override { return std::int64_t(bytes_.size()); }
+    // A size outside 0..kMaxSize fails with "Stream write error"; a position
+    // past the new end moves to it.
+    void SetSize(std::int64_t size) override;
 
     void Clear();
     std::span<const std::uint8_t> Memory() const { return bytes_; }

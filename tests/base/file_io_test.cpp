@@ -14,21 +14,13 @@
 namespace korvane {
 namespace {
 
+using testing::message_of;
 using testing::read_bytes;
 using testing::TempDir;
 using testing::write_bytes;
 
 std::span<const std::uint8_t> as_bytes(const std::string& s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
-}
-
-std::string message_of(auto&& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 TEST(FileIoMessages, ReadErrorsAreNamedByCode) {

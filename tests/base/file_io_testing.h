@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder for a test's files, removed with everything in it afterwards.
+// A fresh folder for a test's files, removed with everything in it afterwards,
+// and the message of a failing action.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "base/error.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -94,5 +97,15 @@ private:
     void (*previous_handler_)(int) = nullptr;
 };
 #endif
+
+// The message of the Error an action throws, or "(no error)".
+inline std::string message_of(auto&& action) {
+    try {
+        action();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
 
 }  // namespace korvane::testing

@@ -14,6 +14,7 @@
 namespace korvane {
 namespace {
 
+using testing::message_of;
 using testing::read_bytes;
 using testing::TempDir;
 using testing::write_bytes;
@@ -28,15 +29,6 @@ std::vector<int> reported(const std::string& text) {
     std::vector<int> out;
     render_text_page(TextLines(text), embedded_font_tables(), [&](int p) { out.push_back(p); });
     return out;
-}
-
-std::string message_of(auto&& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 TEST(Progress, PercentagesRoundHalvesToEven) {

@@ -386,6 +386,10 @@ bool TWinControl::Reflect(TMessage& m) {
 
 void TWinControl::WndProc(TMessage& m) {
     if (is_mouse_message(m.Msg)) return RouteMouse(m);
+    if (notification_source(m)) {  // about a child window: the child gets it as CN_ + message
+        if (!Reflect(m)) DefaultHandler(m);
+        return;
+    }
     switch (m.Msg) {
     case WM_PAINT:
         return PaintHandler(m);
@@ -420,18 +424,6 @@ void TWinControl::WndProc(TMessage& m) {
             return;
         }
         return DefaultHandler(m);
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_DRAWITEM:
-        if (!Reflect(m)) DefaultHandler(m);
-        return;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
         for (TControl* c : controls_)

@@ -72,12 +72,10 @@ bool TApplication::ProcessMessage(MSG& msg) {
         return true;
     }
     // Tab moves between the controls of a form; Return and Escape go to its buttons.
-    if (msg.message == WM_KEYDOWN && Screen) {
+    if (msg.message == WM_KEYDOWN && Screen &&
+        (msg.wParam == VK_TAB || msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
         TCustomForm* form = Screen->FindForm(GetAncestor(msg.hwnd, GA_ROOT));
-        if (form && msg.wParam == VK_TAB && IsDialogMessageW(form->Handle(), &msg)) return true;
-        if (form && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
-            form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam))
-            return true;
+        if (form && form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam)) return true;
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -64,6 +64,11 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     CanvasBinding binding(canvas, item.hDC);
     canvas.Font().Assign(&Font());
     RECT face = item.rcItem;
+    if (DefaultLook()) {
+        // The default button's look: a window-frame line around the face.
+        FrameRect(item.hDC, &face, GetSysColorBrush(COLOR_WINDOWFRAME));
+        InflateRect(&face, -1, -1);
+    }
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
 
     Rect client = from_rect(item.rcItem);

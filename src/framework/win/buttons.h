@@ -2,6 +2,7 @@
 // TBitBtn: a push button with a glyph, drawn by the framework (owner-drawn).
 // The glyph strip holds NumGlyphs cells side by side: up, disabled, pressed.
 // The pixel at a cell's bottom-left corner is its transparent colour.
+// While it shows the default-button look, a window-frame line runs round it.
 
 #include "framework/win/bitmap.h"
 #include "framework/win/glyph_layout.h"

@@ -38,6 +38,20 @@ TWinControl* first_tab_stop(TWinControl* container) {
     return nullptr;
 }
 
+bool can_take_focus(TWinControl* control) {
+    return control && control->HandleAllocated() && IsWindowVisible(control->Handle()) &&
+           IsWindowEnabled(control->Handle());
+}
+
+// CM_FOCUSCHANGED to every control inside the container, depth first.
+void tell_focus_changed(TWinControl& container, TWinControl* focused) {
+    for (int i = 0; i < container.ControlCount(); ++i) {
+        TControl* c = container.Controls(i);
+        c->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused));
+        if (auto* w = dynamic_cast<TWinControl*>(c)) tell_focus_changed(*w, focused);
+    }
+}
+
 }  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
@@ -239,11 +253,27 @@ void TCustomForm::Loaded() {
     if (Visible()) VisibleChanged();
 }
 
-void TCustomForm::SetActiveControl(TWinControl* control) {
+void TCustomForm::RememberActiveControl(TWinControl* control) {
+    if (control == active_control_) return;
     if (active_control_) active_control_->RemoveFreeNotification(this);
     active_control_ = control;
     if (control) control->FreeNotification(this);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+    RememberActiveControl(control);
     if (control && HandleAllocated() && GetActiveWindow() == Handle()) control->SetFocus();
+}
+
+void TCustomForm::FocusChanged(TWinControl* control) {
+    RememberActiveControl(control);
+    tell_focus_changed(*this, control);
+}
+
+void TCustomForm::SelectNext(bool backward) {
+    HWND focus = GetFocus();
+    HWND from = focus && IsChild(Handle(), focus) ? focus : nullptr;
+    if (HWND next = GetNextDlgTabItem(Handle(), from, backward)) ::SetFocus(next);
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
@@ -252,8 +282,8 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 }
 
 void TCustomForm::FocusActiveControl() {
-    TWinControl* target = active_control_ ? active_control_ : first_tab_stop(this);
-    if (target && target->HandleAllocated() && IsWindowVisible(target->Handle())) target->SetFocus();
+    TWinControl* target = can_take_focus(active_control_) ? active_control_ : first_tab_stop(this);
+    if (can_take_focus(target)) target->SetFocus();
 }
 
 void TCustomForm::Close() {
@@ -317,6 +347,21 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_ACTIVATE:
         DefaultHandler(m);
         if (LOWORD(m.WParam) != WA_INACTIVE && !HIWORD(m.WParam)) FocusActiveControl();
+        return;
+    case WM_SETFOCUS:
+        // The form's own window got the focus (restored from minimised, say):
+        // it goes on to the active control.
+        DefaultHandler(m);
+        if (!IsIconic(Handle())) FocusActiveControl();
+        return;
+    case CM_DIALOGKEY:
+        if (m.WParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 &&
+            !(SendMessageW(GetFocus(), WM_GETDLGCODE, 0, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
+            SelectNext(GetKeyState(VK_SHIFT) < 0);
+            m.Result = 1;
+            return;
+        }
+        TWinControl::WndProc(m);
         return;
     default:
         TWinControl::WndProc(m);

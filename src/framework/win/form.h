@@ -71,10 +71,18 @@ public:
     void Release();
     TModalResult ShowModal();
     TModalResult ModalResult() const { return modal_result_; }
-    // The control that gets the focus when the form is activated (the first
-    // tab stop when none is set).
+    // The control that has the focus while the form is active; it follows the
+    // focus (mouse, keys, code) and gets it back whenever the form does: on
+    // activation, after a modal window closes, on restore from minimised. The
+    // first tab stop stands in while there is none or it cannot take the focus.
     TWinControl* ActiveControl() const { return active_control_; }
     void SetActiveControl(TWinControl* control);
+    // A control of the form received the focus: it becomes the active control
+    // and every control of the form hears CM_FOCUSCHANGED.
+    void FocusChanged(TWinControl* control);
+    // Moves the focus to the next tab stop (the previous one when backward),
+    // round the form's controls.
+    void SelectNext(bool backward);
     void SetModalResult(TModalResult result) { modal_result_ = result; }
 
     TNotifyEvent OnCreate;
@@ -96,6 +104,7 @@ private:
     // Window size minus client size for the current border settings.
     Size FrameSize() const;
     void PlaceOnFirstShow();
+    void RememberActiveControl(TWinControl* control);
     void FocusActiveControl();
 
     TFormBorderStyle border_style_ = bsSizeable;

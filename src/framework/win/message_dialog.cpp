@@ -97,10 +97,7 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
             break;
         }
     form->SetClientSize({client_width, y + kButtonHeight + kMargin});
-    if (!made.empty()) {
-        form->HandleNeeded();
-        made.front()->SetFocus();
-    }
+    if (!made.empty()) form->SetActiveControl(made.front());
     return form->ShowModal();
 }
 

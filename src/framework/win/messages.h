@@ -21,6 +21,9 @@ constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
 // An accelerator character offered to a form's controls.
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
+// Sent to every control of a form when the focus moved to one of its
+// controls (LParam: that TWinControl*).
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;

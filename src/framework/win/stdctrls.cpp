@@ -199,14 +199,28 @@ const PropertyTable& TButton::Properties() const {
 void TButton::SetDefault(bool value) {
     if (value == default_) return;
     default_ = value;
-    if (HandleAllocated()) SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    TCustomForm* form = ParentForm();
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form ? form->ActiveControl() : nullptr));
+}
+
+// The look is the button's style, so that a dialog manager sees it too.
+void TButton::SetDefaultLook(bool value) {
+    if (HandleAllocated()) {
+        SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    } else {
+        default_look_ = value;
+    }
+}
+
+bool TButton::OwnerDrawn() {
+    return HandleAllocated() && (GetWindowLongPtrW(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
 }
 
 void TButton::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.superclass = L"BUTTON";
     p.style &= ~DWORD(WS_CLIPCHILDREN);
-    p.style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    p.style |= default_look_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     p.ex_style &= ~DWORD(WS_EX_CONTROLPARENT);
 }
 
@@ -229,11 +243,35 @@ void TButton::WndProc(TMessage& m) {
         }
         return;
     case CM_DIALOGKEY:
-        // Return presses the focused or the default button, Escape the cancel button.
-        if (Enabled() && ((m.WParam == VK_RETURN && (default_ || Focused())) || (m.WParam == VK_ESCAPE && cancel_))) {
+        // Return presses the button that looks like the default, Escape the cancel button.
+        if (Enabled() && ((m.WParam == VK_RETURN && default_look_) || (m.WParam == VK_ESCAPE && cancel_))) {
             Click();
             m.Result = 1;
         }
+        return;
+    case CM_FOCUSCHANGED: {
+        auto* focused = reinterpret_cast<TWinControl*>(m.LParam);
+        SetDefaultLook(dynamic_cast<TButton*>(focused) ? focused == this : default_);
+        return;
+    }
+    case BM_SETSTYLE:
+        // Whoever sets the style (this button or a dialog manager) sets the look.
+        // A button drawn by its owner keeps that type and draws the look itself.
+        if (UINT type = UINT(m.WParam) & BS_TYPEMASK; type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+            default_look_ = type == BS_DEFPUSHBUTTON;
+            if (OwnerDrawn()) {
+                if (m.LParam) Invalidate();
+                return;
+            }
+        }
+        DefaultHandler(m);
+        return;
+    case WM_GETDLGCODE:
+        if (OwnerDrawn()) {
+            m.Result = DLGC_BUTTON | (default_look_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+            return;
+        }
+        DefaultHandler(m);
         return;
     default:
         TWinControl::WndProc(m);

@@ -65,6 +65,9 @@ public:
 };
 
 // A push button; clicking it gives its form the button's ModalResult.
+// As in the system's dialogs, the focused button shows the default-button
+// look (and Return presses it); while the focus is on no button, the Default
+// one shows it.
 class TButton : public TWinControl {
 public:
     static constexpr std::string_view kClassName = "TButton";
@@ -81,12 +84,19 @@ public:
 
     void Click() override;
 
+    // Whether the button shows the default-button look now.
+    bool DefaultLook() const { return default_look_; }
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
 
 private:
+    bool OwnerDrawn();
+    void SetDefaultLook(bool value);
+
     bool default_ = false;
+    bool default_look_ = false;
     bool cancel_ = false;
     int modal_result_ = 0;
 };

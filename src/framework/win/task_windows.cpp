@@ -2,7 +2,7 @@
 
 namespace korvane {
 
-DisabledTaskWindows::DisabledTaskWindows() {
+DisabledTaskWindows::DisabledTaskWindows() : active_(GetActiveWindow()) {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM list) -> BOOL {
@@ -17,6 +17,7 @@ DisabledTaskWindows::DisabledTaskWindows() {
 DisabledTaskWindows::~DisabledTaskWindows() {
     for (HWND w : windows_)
         if (IsWindow(w)) EnableWindow(w, TRUE);
+    if (active_ && IsWindow(active_) && IsWindowVisible(active_)) SetActiveWindow(active_);
 }
 
 }  // namespace korvane

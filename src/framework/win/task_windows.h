@@ -1,5 +1,6 @@
 #pragma once
-// While a modal window runs, every other window of the thread is disabled.
+// While a modal window runs, every other window of the thread is disabled;
+// afterwards the window that was active is active again.
 
 #include <windows.h>
 
@@ -8,7 +9,9 @@
 namespace korvane {
 
 // Disables the visible, enabled windows of the current thread for its
-// lifetime and enables them again (those that still exist) at its end.
+// lifetime and enables them again (those that still exist) at its end, then
+// activates the window that was active when it began (a window can only be
+// activated while enabled, so the system cannot do it when the modal one goes).
 class DisabledTaskWindows {
 public:
     DisabledTaskWindows();
@@ -18,6 +21,7 @@ public:
 
 private:
     std::vector<HWND> windows_;
+    HWND active_;
 };
 
 }  // namespace korvane

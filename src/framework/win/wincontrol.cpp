@@ -417,6 +417,11 @@ void TWinControl::WndProc(TMessage& m) {
         DefaultHandler(m);
         WindowBoundsChanged();
         return;
+    case WM_SETFOCUS:
+        DefaultHandler(m);
+        // The form keeps the control that has the focus, to give it back later.
+        if (TCustomForm* form = ParentForm(); form && form != this) form->FocusChanged(this);
+        return;
     case WM_SYSCHAR:
         // Alt+letter: the form's controls look for their accelerator.
         if (TCustomForm* form = ParentForm(); form && form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam)) {

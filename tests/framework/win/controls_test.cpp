@@ -66,10 +66,11 @@ TEST_F(ControlsTest, WindowClassesAreNamedAfterFrameworkClasses) {
     // The form's window is owned by the application's; controls are children of their parents.
     EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), app_->Handle());
     EXPECT_EQ(GetParent(form->button->Handle()), form->panel->Handle());
-    // Superclassed standard controls keep their behaviour: the button is a push button,
-    // the static text has the sunken style, the progress bar takes a position.
-    EXPECT_EQ(SendMessageW(form->button->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON,
-              DLGC_UNDEFPUSHBUTTON);
+    // Superclassed standard controls keep their behaviour: the button is a push button
+    // (focused, it shows the default look), the static text has the sunken style, the
+    // progress bar takes a position.
+    EXPECT_EQ(SendMessageW(form->button->Handle(), WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON),
+              DLGC_DEFPUSHBUTTON);
     EXPECT_TRUE(GetWindowLongPtrW(form->text->Handle(), GWL_STYLE) & SS_SUNKEN);
     form->progress->SetPosition(40);
     EXPECT_EQ(SendMessageW(form->progress->Handle(), PBM_GETPOS, 0, 0), 40);

@@ -16,9 +16,27 @@ missing=""
 for p in $want; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
-[ -z "$missing" ] && exit 0
-echo "Installing:$missing"
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+# A CJK fallback font without Latin letters for the test of the Wine prefix's fonts,
+# taken out of Debian's package into build/test-fonts: never installed on the machine,
+# where it would change what every program draws.
+[ "${1:-test}" = run ] && exit 0
+root=$(cd "$(dirname "$0")/.." && pwd)
+fonts="$root/build/test-fonts"
+[ -f "$fonts/DroidSansFallbackFull.ttf" ] && exit 0
+echo "Fetching the test font of fonts-droid-fallback"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+chmod 755 "$work"
+(cd "$work" && { apt-get download -qq fonts-droid-fallback 2>/dev/null ||
+  { $sudo apt-get update -qq && apt-get download -qq fonts-droid-fallback; }; })
+dpkg-deb -x "$work"/fonts-droid-fallback_*.deb "$work/x"
+mkdir -p "$fonts"
+cp "$work/x/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf" "$fonts/"

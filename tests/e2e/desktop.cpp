@@ -137,6 +137,25 @@ bool wait_until_closed(HWND window) {
 
 void click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
+void type_key(WORD key) {
+    INPUT input[2] = {};
+    for (INPUT& i : input) {
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = key;
+        i.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    // Let the program take the key before the next one comes.
+    std::this_thread::sleep_for(200ms);
+}
+
+HWND focus_of(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 MessageBoxSeen read_message_box(HWND box) {
     MessageBoxSeen seen;
     seen.window = box;

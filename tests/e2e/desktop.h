@@ -48,6 +48,12 @@ std::string describe_windows(DWORD process);
 // window does not block the driver.
 void click(HWND button);
 
+// A key pressed and released on the keyboard: it goes to the window that has
+// the focus in the foreground program.
+void type_key(WORD key);
+// The window with the keyboard focus in the thread that made `window`; null when none.
+HWND focus_of(HWND window);
+
 // A message box as the user sees it.
 struct MessageBoxSeen {
     HWND window = nullptr;

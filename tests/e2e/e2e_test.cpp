@@ -256,6 +256,105 @@ TEST_F(Tool, SourceDeletedAfterChoosingReportsFileNotFound) {
     EXPECT_FALSE(fs::exists(file("gone.bmp")));
 }
 
+// Which of the tool's buttons show the default-button look, as a dialog
+// manager asks them: exactly one at any time.
+std::vector<HWND> default_looking(std::initializer_list<HWND> buttons) {
+    std::vector<HWND> out;
+    for (HWND b : buttons) {
+        DWORD_PTR code = 0;
+        SendMessageTimeoutW(b, WM_GETDLGCODE, 0, 0, SMTO_BLOCK, 5000, &code);
+        if (code & DLGC_DEFPUSHBUTTON) out.push_back(b);
+    }
+    return out;
+}
+
+// A window of the driver's own that takes the activation away from the tool.
+class OtherWindow {
+public:
+    OtherWindow()
+        : window_(CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_CAPTION | WS_VISIBLE, 700, 100, 200,
+                                  100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
+        SetForegroundWindow(window_);
+    }
+    ~OtherWindow() { DestroyWindow(window_); }
+    OtherWindow(const OtherWindow&) = delete;
+    OtherWindow& operator=(const OtherWindow&) = delete;
+    HWND get() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+TEST_F(Tool, FocusComesBackToTheButtonThatOpenedADialogWithRealKeys) {
+    const auto buttons = {convert_, choose_source_, choose_target_};
+    auto focus_is = [&](HWND expected) { return wait_until([&] { return focus_of(main_) == expected; }); };
+    using Windows = std::vector<HWND>;
+    EXPECT_TRUE(focus_is(convert_)) << "the first tab stop starts with the focus";
+    EXPECT_EQ(default_looking(buttons), Windows{convert_});
+
+    // Tab to each 选择, Space opens its dialog, Escape closes it: the focus is back on it.
+    struct Row {
+        HWND button;
+        const char* dialog;
+    };
+    for (Row row : {Row{choose_source_, "Open"}, Row{choose_target_, "Save As"}}) {
+        type_key(VK_TAB);
+        EXPECT_TRUE(focus_is(row.button)) << row.dialog;
+        EXPECT_EQ(default_looking(buttons), Windows{row.button}) << row.dialog;
+        type_key(VK_SPACE);
+        HWND dialog = wait_for_top(id(), L"#32770", row.dialog);
+        ASSERT_NE(dialog, nullptr);
+        type_key(VK_ESCAPE);
+        EXPECT_TRUE(wait_until_closed(dialog)) << row.dialog;
+        EXPECT_TRUE(focus_is(row.button)) << "after the " << row.dialog << " dialog";
+        EXPECT_EQ(default_looking(buttons), Windows{row.button}) << "after the " << row.dialog << " dialog";
+    }
+    // So Space chooses the target again instead of converting.
+    type_key(VK_SPACE);
+    HWND again = wait_for_top(id(), L"#32770", "Save As");
+    ASSERT_NE(again, nullptr);
+    type_key(VK_ESCAPE);
+    EXPECT_TRUE(wait_until_closed(again));
+
+    PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(wait_until([&] { return IsIconic(main_) != FALSE; }));
+    PostMessageW(main_, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(wait_until([&] { return !IsIconic(main_); }));
+    EXPECT_TRUE(focus_is(choose_target_)) << "after minimise and restore";
+    {
+        OtherWindow other;
+        EXPECT_TRUE(wait_until([&] { return GetForegroundWindow() == other.get(); }));
+        SetForegroundWindow(main_);
+        EXPECT_TRUE(focus_is(choose_target_)) << "after another window was active";
+    }
+    EXPECT_EQ(default_looking(buttons), Windows{choose_target_});
+
+    // Round to 开始转换: Return presses it (the warning), and the focus comes back.
+    type_key(VK_TAB);
+    EXPECT_TRUE(focus_is(convert_));
+    EXPECT_EQ(default_looking(buttons), Windows{convert_});
+    screenshot(main_, "app-main-window-focus");
+    type_key(VK_RETURN);
+    MessageBoxSeen box = wait_for_box("Warning");
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "请选择您要转换的TXT文件或目标文件!");
+    type_key(VK_RETURN);
+    EXPECT_TRUE(wait_until_closed(box.window));
+    EXPECT_TRUE(focus_is(convert_)) << "after the message box";
+    EXPECT_EQ(default_looking(buttons), Windows{convert_});
+
+    // Return presses the 选择 that has the look, not 开始转换.
+    type_key(VK_TAB);
+    EXPECT_TRUE(focus_is(choose_source_));
+    type_key(VK_RETURN);
+    HWND open = wait_for_top(id(), L"#32770", "Open");
+    ASSERT_NE(open, nullptr);
+    type_key(VK_ESCAPE);
+    EXPECT_TRUE(wait_until_closed(open));
+    EXPECT_TRUE(focus_is(choose_source_));
+    EXPECT_TRUE(top_windows(id(), L"#32770").empty()) << describe_windows(id());
+}
+
 TEST_F(Tool, LargeFileShowsItsProgressInTheTitle) {
     std::string text;
     for (int line = 0; line < 40000; ++line)

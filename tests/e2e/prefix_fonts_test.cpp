@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "base/win32_text.h"
 #include "framework/win/gdi.h"
-#include "framework/win/text.h"
 #include "tool_process.h"
 
 namespace korvane::e2e {

@@ -9,8 +9,8 @@
 #include "framework/win/application.h"
 #include "framework/win/bitmap.h"
 #include "framework/win/form.h"
+#include "base/win32_text.h"
 #include "framework/win/screen.h"
-#include "framework/win/text.h"
 #include "framework/win/window_class.h"
 #include "framework/win/window_property.h"
 

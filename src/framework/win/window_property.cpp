@@ -1,7 +1,7 @@
 #include "framework/win/window_property.h"
 
 #include "base/error.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 

@@ -126,6 +126,19 @@ TEST_F(SkinnedFrame, FramePixelsAreTheSkinPiecesComposedByTheDrawingUtilities) {
     EXPECT_EQ(FrameDifferences(window, form, true), 0);
 }
 
+TEST_F(SkinnedFrame, APlainWindowsWholeClientAreaTakesTheSkinsFaceColour) {
+    HWND window = Window();
+    TWinSkinForm& form = Skin(window);
+    const Size size = WindowSize(window);
+    const Rect client = SkinnedClientRect({0, 0, size.width, size.height}, form.Frame(), 0);
+    const Image shot = Capture(window);
+    const std::uint32_t face = rgb_of(to_pixel(DefaultSkin().Colours().ButtonFace));
+    int other = 0;
+    for (int y = client.top; y < client.bottom; ++y)
+        for (int x = client.left; x < client.right; ++x) other += rgb_of(shot.at(x, y)) != face;
+    EXPECT_EQ(other, 0);
+}
+
 TEST_F(SkinnedFrame, RegionLeavesOutTheKeyPixelsOfTheBorders) {
     HWND window = Window();
     TWinSkinForm& form = Skin(window);

@@ -102,6 +102,12 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
         case WM_SKINSTART:
             Start();
             return true;
+        case WM_SKINCHANGED:
+            // The application's request to a skinned framework form.
+            if (!Form) return false;
+            ApplySkinChange();
+            result = 0;
+            return true;
         default: return false;
     }
 }

@@ -559,6 +559,32 @@ TEST_F(SkinnedFrame, ReApplyingAReloadedSkinResizesTheFrameAroundTheSameClientAr
     EXPECT_EQ(rgb_of(shot.at(2, 100)), rgb_of(pixel_rgb(20, 40, 160)));
 }
 
+TEST_F(SkinnedFrame, SkinChangedMakesAFrameworkFormReApplyItsSkinButNotAPlainWindow) {
+    TSkinData data(nullptr);
+    data.SetSkinFile(testing::kDefaultSkin);
+    auto* form = app_->CreateForm<TForm>();
+    form->SetBounds(60, 40, 360, 260);
+    form->Show();
+    testing::Pump();
+    auto* skinned = new TWinSkinForm();
+    forms_.push_back(skinned);
+    skinned->SkinForm(data, *form);
+    SendMessageW(form->Handle(), WM_SKINSTART, 0, 1000);
+    HWND plain = Window();
+    auto* plain_form = new TWinSkinForm(plain);
+    forms_.push_back(plain_form);
+    plain_form->SkinWindow(data);
+    SendMessageW(plain, WM_SKINSTART, 0, 1000);
+    const Size plain_size = WindowSize(plain);
+    ASSERT_TRUE(data.LoadFromPackage(ActionFortyPackage()));
+    SendMessageW(form->Handle(), WM_SKINCHANGED, 0, 0);
+    EXPECT_EQ(skinned->Frame(), (FrameWidths{6, 20, 6, 6}));
+    EXPECT_EQ(form->GetColor(), data.Colours().ButtonFace);
+    SendMessageW(plain, WM_SKINCHANGED, 0, 0);
+    EXPECT_EQ(WindowSize(plain), plain_size);  // not re-applied: only its manager does that
+    EXPECT_EQ(plain_form->PaintState, TWinSkinForm::psNormal);
+}
+
 TEST_F(SkinnedFrame, AButtonOfAnUnknownActionPostsSkinQueryWithItsNumber) {
     HWND window = Window();
     auto* form = new TWinSkinForm(window);

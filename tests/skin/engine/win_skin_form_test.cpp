@@ -450,6 +450,23 @@ TEST_F(SkinnedFrame, ReleasingOverAnotherButtonRunsNeitherAction) {
     EXPECT_FALSE(IsZoomed(window));
 }
 
+TEST_F(SkinnedFrame, TheHoverTimerEndsTheHotStateOnceTheCursorHasLeft) {
+    HWND window = Window();
+    TWinSkinForm& form = Skin(window);
+    TWinSysButton& close = *form.TitleButtons[0];
+    RECT r{};
+    GetWindowRect(window, &r);
+    SetCursorPos(r.left + Centre(close.BoundsRect).x, r.top + Centre(close.BoundsRect).y);
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, ScreenPoint(window, Centre(close.BoundsRect)));
+    ASSERT_EQ(form.HotObject, &close);
+    testing::Pump(40);  // 400 ms: the cursor is still over the button
+    EXPECT_EQ(form.HotObject, &close);
+    SetCursorPos(r.left + 100, r.bottom + 50);
+    testing::Pump(40);
+    EXPECT_EQ(form.HotObject, nullptr);
+    EXPECT_EQ(close.State, TNCObject::stNormal);
+}
+
 TEST_F(SkinnedFrame, AnInactiveWindowIgnoresNonClientMouseMovement) {
     HWND window = Window();
     TWinSkinForm& form = Skin(window);

@@ -207,14 +207,20 @@ TEST_F(FocusTest, AMessageDialogFocusesItsFirstButtonAndReturnPressesIt) {
         UserDriver user([&](DWORD ui) {
             HWND box = WaitForWindow(ui, [](HWND w) { return ClassNameOf(w) == L"TMessageForm"; });
             if (!box) return;
-            GUITHREADINFO info{};
-            info.cbSize = sizeof(info);
-            GetGUIThreadInfo(ui, &info);
-            focused_then = TextOf(info.hwndFocus);
-            PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0);
-            Sleep(200);
-            GetGUIThreadInfo(ui, &info);
-            PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_RETURN, 0);
+            // The focus of the dialog's thread once it differs from `before`.
+            auto focus_after = [ui](HWND before) {
+                GUITHREADINFO info{};
+                info.cbSize = sizeof(info);
+                for (int i = 0; i < 200; ++i) {
+                    if (GetGUIThreadInfo(ui, &info) && info.hwndFocus && info.hwndFocus != before) break;
+                    Sleep(10);
+                }
+                return info.hwndFocus;
+            };
+            HWND first = focus_after(nullptr);
+            focused_then = TextOf(first);
+            PostMessageW(first, WM_KEYDOWN, VK_TAB, 0);
+            PostMessageW(focus_after(first), WM_KEYDOWN, VK_RETURN, 0);
         });
         result = MessageDlg("Overwrite it?", mtConfirmation, {mbYes, mbNo});
     }

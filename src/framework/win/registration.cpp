@@ -2,12 +2,17 @@
 
 #include "framework/core/class_registry.h"
 #include "framework/win/buttons.h"
+#include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/dialogs.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
+#include "framework/win/group_box.h"
+#include "framework/win/speed_button.h"
+#include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
+#include "framework/win/track_bar.h"
 
 namespace korvane {
 
@@ -21,6 +26,13 @@ void RegisterFrameworkClasses() {
         RegisterComponentClass<TBitBtn>();
         RegisterComponentClass<TProgressBar>();
         RegisterComponentClass<TImage>();
+        RegisterComponentClass<TCheckBox>();
+        RegisterComponentClass<TRadioButton>();
+        RegisterComponentClass<TGroupBox>();
+        RegisterComponentClass<TRadioGroup>();
+        RegisterComponentClass<TSpeedButton>();
+        RegisterComponentClass<TStatusBar>();
+        RegisterComponentClass<TTrackBar>();
         RegisterComponentClass<TOpenDialog>();
         RegisterComponentClass<TSaveDialog>();
         RegisterComponentClass<TTimer>();

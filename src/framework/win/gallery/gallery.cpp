@@ -4,15 +4,21 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "framework/win/application.h"
 #include "framework/win/buttons.h"
+#include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/dialogs.h"
 #include "framework/win/extctrls.h"
+#include "framework/win/group_box.h"
+#include "framework/win/speed_button.h"
+#include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
+#include "framework/win/track_bar.h"
 
 namespace korvane {
 namespace {
@@ -26,7 +32,7 @@ public:
         SetBorderStyle(bsSingle);
         SetBorderIcons({biSystemMenu, biMinimize});
         SetBounds(40, 40, 0, 0);
-        SetClientSize({440, 300});
+        SetClientSize({440, 500});
 
         auto* panel = Make<TPanel>(this, 8, 8, 424, 130);
         panel->SetBevelInner(bvLowered);
@@ -90,6 +96,8 @@ public:
         DrawCheckerPage(page->Picture().Bitmap());
         page->Picture().Changed();
 
+        AddChoices(300);
+
         dialog_ = new TOpenDialog(this);
         timer_ = new TTimer(this);
         timer_->SetInterval(200);
@@ -98,6 +106,68 @@ public:
     std::string_view ClassName() const override { return kClassName; }
 
 private:
+    // Check boxes, radio buttons, a radio group, speed buttons, a track bar
+    // and the status bar, from `top` down.
+    void AddChoices(int top) {
+        auto* options = Make<TGroupBox>(this, 8, top, 150, 120);
+        options->SetCaption("&Options");
+        static const char* const kBoxes[] = {"Unchecked", "Checked", "Grayed", "Disabled"};
+        for (int i = 0; i < 4; ++i) {
+            auto* box = Make<TCheckBox>(options, 10, 20 + i * 24, 130, 17);
+            box->SetCaption(kBoxes[i]);
+            box->SetAllowGrayed(true);
+            box->SetState(i == 1 ? cbChecked : i == 2 ? cbGrayed : cbUnchecked);
+            if (i == 3) box->SetEnabled(false);
+        }
+        auto* sizes = Make<TRadioGroup>(this, 166, top, 130, 120);
+        sizes->SetCaption("&Size");
+        sizes->Items().SetText("Small\nMedium\nLarge\n");
+        sizes->SetItemIndex(1);
+        auto* left = Make<TRadioButton>(this, 304, top + 8, 120, 17);
+        left->SetCaption("Text &left");
+        left->SetAlignment(taLeftJustify);
+        auto* right = Make<TRadioButton>(this, 304, top + 30, 120, 17);
+        right->SetCaption("Text &right");
+        right->SetChecked(true);
+        auto* off = Make<TRadioButton>(this, 304, top + 52, 120, 17);
+        off->SetCaption("Disabled");
+        off->SetEnabled(false);
+
+        static const char* const kTools[] = {"B", "I", "U", "L", "C"};
+        for (int i = 0; i < 5; ++i) {
+            auto* tool = Make<TSpeedButton>(this, 304 + (i % 3) * 26, top + 76 + (i / 3) * 24, 25, 22);
+            tool->SetCaption(kTools[i]);
+            tool->SetFlat(i >= 3);
+            tool->SetGroupIndex(i < 3 ? 0 : 1);
+            tool->SetAllowAllUp(true);
+            if (i == 3) tool->SetDown(true);
+        }
+
+        auto* track = Make<TTrackBar>(this, 8, top + 128, 288, 36);
+        track->SetMax(20);
+        track->SetPosition(5);
+        track->SetPageSize(5);
+        track->SetFrequency(2);
+        track->OnChange = [this, track](TObject*) {
+            status_->SetCaption("Track bar at " + std::to_string(track->Position()));
+        };
+
+        auto* bar = Make<TStatusBar>(this, 0, 500 - 20, 440, 20);
+        TStatusPanel& ready = bar->Panels().Add();
+        ready.SetText("Ready");
+        ready.SetWidth(120);
+        TStatusPanel& raised = bar->Panels().Add();
+        raised.SetText("raised");
+        raised.SetBevel(pbRaised);
+        raised.SetAlignment(taCenter);
+        raised.SetWidth(80);
+        TStatusPanel& plain = bar->Panels().Add();
+        plain.SetText("no bevel, right");
+        plain.SetBevel(pbNone);
+        plain.SetAlignment(taRightJustify);
+        plain.SetWidth(150);
+    }
+
     template <class C>
     C* Make(TWinControl* parent, int x, int y, int w, int h) {
         auto* c = new C(this);

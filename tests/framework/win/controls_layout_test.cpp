@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/core/layout_reader.h"
+#include "framework/core/layout_writer.h"
+#include "framework/win/check_buttons.h"
+#include "framework/win/group_box.h"
+#include "framework/win/speed_button.h"
+#include "framework/win/status_bar.h"
+#include "framework/win/track_bar.h"
+#include "window_test_support.h"
+
+namespace korvane::testing {
+namespace {
+
+using ControlsLayoutTest = FrameworkTest;
+
+template <class C>
+C* Add(TForm* form, TWinControl* parent, const char* name) {
+    auto* c = new C(form);
+    c->SetName(name);
+    c->SetParent(parent);
+    return c;
+}
+
+TEST_F(ControlsLayoutTest, BoxesBarsAndSpeedButtonsWriteAndReadBackTheSameLayout) {
+    auto* form = app_->CreateForm<TForm>();
+    form->SetName("Options");
+    auto* box = Add<TCheckBox>(form, form, "CheckBox1");
+    box->SetAllowGrayed(true);
+    box->SetState(cbGrayed);
+    box->SetAlignment(taLeftJustify);
+    auto* frame = Add<TGroupBox>(form, form, "GroupBox1");
+    Add<TRadioButton>(form, frame, "RadioButton1");
+    Add<TRadioButton>(form, frame, "RadioButton2")->SetChecked(true);
+    auto* group = Add<TRadioGroup>(form, form, "RadioGroup1");
+    group->Items().SetText("One\nTwo\nThree\n");
+    group->SetItemIndex(1);
+    group->SetColumns(3);
+    auto* speed = Add<TSpeedButton>(form, form, "SpeedButton1");
+    speed->SetGroupIndex(2);
+    speed->SetDown(true);
+    speed->SetFlat(true);
+    speed->SetLayout(blGlyphTop);
+    auto* status = Add<TStatusBar>(form, form, "StatusBar1");
+    status->Panels().Add().SetText("Ready");
+    status->Panels().Add().SetBevel(pbRaised);
+    status->SetSizeGrip(false);
+    auto* track = Add<TTrackBar>(form, form, "TrackBar1");
+    track->SetMax(50);
+    track->SetPosition(20);
+    track->SetTickStyle(tsManual);
+    track->SetOrientation(trVertical);
+
+    const std::string text = WriteLayout(*form);
+    TForm copy(nullptr);
+    ReadLayout(text, copy);
+    EXPECT_EQ(WriteLayout(copy), text);
+    auto* group_copy = dynamic_cast<TRadioGroup*>(copy.FindComponent("RadioGroup1"));
+    ASSERT_NE(group_copy, nullptr);
+    EXPECT_EQ(group_copy->ButtonCount(), 3);
+    EXPECT_EQ(group_copy->ItemIndex(), 1);
+    EXPECT_TRUE(group_copy->Buttons(1)->Checked());
+    EXPECT_TRUE(dynamic_cast<TRadioButton*>(copy.FindComponent("RadioButton2"))->Checked());
+    EXPECT_EQ(dynamic_cast<TCheckBox*>(copy.FindComponent("CheckBox1"))->State(), cbGrayed);
+    EXPECT_TRUE(dynamic_cast<TSpeedButton*>(copy.FindComponent("SpeedButton1"))->Down());
+    auto* status_copy = dynamic_cast<TStatusBar*>(copy.FindComponent("StatusBar1"));
+    ASSERT_EQ(status_copy->Panels().Count(), 2);
+    EXPECT_EQ(status_copy->Panels().Items(0).Text(), "Ready");
+    EXPECT_EQ(status_copy->Panels().Items(1).Bevel(), pbRaised);
+    EXPECT_EQ(dynamic_cast<TTrackBar*>(copy.FindComponent("TrackBar1"))->Position(), 20);
+    // The radio group's own buttons are not part of the layout.
+    EXPECT_EQ(text.find("TRadioButton", text.find("RadioGroup1")), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvane::testing

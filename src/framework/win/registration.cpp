@@ -5,14 +5,18 @@
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/dialogs.h"
+#include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
 #include "framework/win/group_box.h"
+#include "framework/win/list_boxes.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
 #include "framework/win/track_bar.h"
+#include "framework/win/up_down.h"
 
 namespace korvane {
 
@@ -33,6 +37,12 @@ void RegisterFrameworkClasses() {
         RegisterComponentClass<TSpeedButton>();
         RegisterComponentClass<TStatusBar>();
         RegisterComponentClass<TTrackBar>();
+        RegisterComponentClass<TEdit>();
+        RegisterComponentClass<TMemo>();
+        RegisterComponentClass<TListBox>();
+        RegisterComponentClass<TComboBox>();
+        RegisterComponentClass<TScrollBar>();
+        RegisterComponentClass<TUpDown>();
         RegisterComponentClass<TOpenDialog>();
         RegisterComponentClass<TSaveDialog>();
         RegisterComponentClass<TTimer>();

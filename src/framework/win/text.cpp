@@ -22,4 +22,10 @@ std::string narrow(std::wstring_view utf16) {
     return out;
 }
 
+std::string WindowText(HWND window) {
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return narrow(text);
+}
+
 }  // namespace korvane

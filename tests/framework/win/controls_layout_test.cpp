@@ -5,10 +5,14 @@
 #include "framework/core/layout_reader.h"
 #include "framework/core/layout_writer.h"
 #include "framework/win/check_buttons.h"
+#include "framework/win/edits.h"
 #include "framework/win/group_box.h"
+#include "framework/win/list_boxes.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/track_bar.h"
+#include "framework/win/up_down.h"
 #include "window_test_support.h"
 
 namespace korvane::testing {
@@ -53,6 +57,30 @@ TEST_F(ControlsLayoutTest, BoxesBarsAndSpeedButtonsWriteAndReadBackTheSameLayout
     track->SetTickStyle(tsManual);
     track->SetOrientation(trVertical);
 
+    auto* edit = Add<TEdit>(form, form, "Edit1");
+    edit->SetText("42");
+    edit->SetMaxLength(5);
+    edit->SetPasswordChar('#');
+    auto* spin = Add<TUpDown>(form, form, "UpDown1");
+    spin->SetPosition(42);
+    spin->SetAssociate(edit);
+    auto* memo = Add<TMemo>(form, form, "Memo1");
+    memo->Lines().SetText("first\nsecond\n");
+    memo->SetScrollBars(ssBoth);
+    memo->SetWordWrap(false);
+    auto* list = Add<TListBox>(form, form, "ListBox1");
+    list->Items().SetText("a\nb\n");
+    list->SetMultiSelect(true);
+    auto* combo = Add<TComboBox>(form, form, "ComboBox1");
+    combo->Items().SetText("x\ny\n");
+    combo->SetStyle(csDropDownList);
+    combo->SetDropDownCount(4);
+    auto* scroll = Add<TScrollBar>(form, form, "ScrollBar1");
+    scroll->SetMax(200);
+    scroll->SetPageSize(20);
+    scroll->SetPosition(150);
+    scroll->SetKind(sbVertical);
+
     const std::string text = WriteLayout(*form);
     TForm copy(nullptr);
     ReadLayout(text, copy);
@@ -70,6 +98,13 @@ TEST_F(ControlsLayoutTest, BoxesBarsAndSpeedButtonsWriteAndReadBackTheSameLayout
     EXPECT_EQ(status_copy->Panels().Items(0).Text(), "Ready");
     EXPECT_EQ(status_copy->Panels().Items(1).Bevel(), pbRaised);
     EXPECT_EQ(dynamic_cast<TTrackBar*>(copy.FindComponent("TrackBar1"))->Position(), 20);
+    EXPECT_EQ(dynamic_cast<TEdit*>(copy.FindComponent("Edit1"))->Text(), "42");
+    EXPECT_EQ(dynamic_cast<TUpDown*>(copy.FindComponent("UpDown1"))->Associate(), copy.FindComponent("Edit1"));
+    auto* memo_copy = dynamic_cast<TMemo*>(copy.FindComponent("Memo1"));
+    ASSERT_EQ(memo_copy->Lines().Count(), 2);
+    EXPECT_EQ(memo_copy->Text(), "first\r\nsecond");
+    EXPECT_EQ(dynamic_cast<TComboBox*>(copy.FindComponent("ComboBox1"))->Items().Count(), 2);
+    EXPECT_EQ(dynamic_cast<TScrollBar*>(copy.FindComponent("ScrollBar1"))->Position(), 150);
     // The radio group's own buttons are not part of the layout.
     EXPECT_EQ(text.find("TRadioButton", text.find("RadioGroup1")), std::string::npos);
 }

@@ -12,13 +12,17 @@
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/dialogs.h"
+#include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/group_box.h"
+#include "framework/win/list_boxes.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
 #include "framework/win/track_bar.h"
+#include "framework/win/up_down.h"
 
 namespace korvane {
 namespace {
@@ -32,7 +36,7 @@ public:
         SetBorderStyle(bsSingle);
         SetBorderIcons({biSystemMenu, biMinimize});
         SetBounds(40, 40, 0, 0);
-        SetClientSize({440, 500});
+        SetClientSize({760, 500});
 
         auto* panel = Make<TPanel>(this, 8, 8, 424, 130);
         panel->SetBevelInner(bvLowered);
@@ -97,6 +101,7 @@ public:
         page->Picture().Changed();
 
         AddChoices(300);
+        AddTexts(448);
 
         dialog_ = new TOpenDialog(this);
         timer_ = new TTimer(this);
@@ -152,7 +157,7 @@ private:
             status_->SetCaption("Track bar at " + std::to_string(track->Position()));
         };
 
-        auto* bar = Make<TStatusBar>(this, 0, 500 - 20, 440, 20);
+        auto* bar = Make<TStatusBar>(this, 0, 500 - 20, 760, 20);
         TStatusPanel& ready = bar->Panels().Add();
         ready.SetText("Ready");
         ready.SetWidth(120);
@@ -166,6 +171,46 @@ private:
         plain.SetBevel(pbNone);
         plain.SetAlignment(taRightJustify);
         plain.SetWidth(150);
+    }
+
+    // Edits, a memo, lists and scroll bars, in a column from `left`.
+    void AddTexts(int left) {
+        auto* number = Make<TEdit>(this, left, 8, 80, 21);
+        auto* spin = Make<TUpDown>(this, 0, 0, 0, 0);
+        spin->SetMax(99);
+        spin->SetPosition(7);
+        spin->SetAssociate(number);
+        auto* secret = Make<TEdit>(this, left + 110, 8, 90, 21);
+        secret->SetPasswordChar('*');
+        secret->SetText("secret");
+        auto* fixed = Make<TEdit>(this, left + 210, 8, 94, 21);
+        fixed->SetReadOnly(true);
+        fixed->SetText("read-only");
+
+        auto* memo = Make<TMemo>(this, left, 38, 200, 90);
+        memo->SetScrollBars(ssBoth);
+        memo->SetWordWrap(false);
+        std::string lines;
+        for (int i = 1; i <= 30; ++i) lines += "Line " + std::to_string(i) + " of a memo that scrolls both ways\n";
+        memo->Lines().SetText(lines);
+        auto* vertical = Make<TScrollBar>(this, left + 286, 38, 18, 90);
+        vertical->SetKind(sbVertical);
+        vertical->SetBounds(left + 286, 38, 18, 90);
+        vertical->SetPageSize(20);
+        auto* horizontal = Make<TScrollBar>(this, left, 134, 304, 18);
+        horizontal->SetPosition(30);
+        horizontal->SetPageSize(10);
+
+        auto* list = Make<TListBox>(this, left, 160, 140, 100);
+        for (int i = 1; i <= 12; ++i) list->Items().Add("List item " + std::to_string(i));
+        list->SetItemIndex(2);
+        for (int s = 0; s < 3; ++s) {
+            auto* combo = Make<TComboBox>(this, left + 150, 160 + s * 28, 154, s == 2 ? 80 : 21);
+            combo->SetStyle(s == 0 ? csDropDown : s == 1 ? csDropDownList : csSimple);
+            combo->Items().SetText("Red\nGreen\nBlue\n");
+            combo->SetItemIndex(s);
+            if (s == 0) combo->SetText("typed text");
+        }
     }
 
     template <class C>

@@ -9,11 +9,14 @@
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
 #include "framework/win/group_box.h"
+#include "framework/win/header_control.h"
 #include "framework/win/list_boxes.h"
+#include "framework/win/list_view.h"
 #include "framework/win/scroll_bar.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
+#include "framework/win/tab_controls.h"
 #include "framework/win/timer.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/up_down.h"
@@ -43,6 +46,11 @@ void RegisterFrameworkClasses() {
         RegisterComponentClass<TComboBox>();
         RegisterComponentClass<TScrollBar>();
         RegisterComponentClass<TUpDown>();
+        RegisterComponentClass<TTabControl>();
+        RegisterComponentClass<TPageControl>();
+        RegisterComponentClass<TTabSheet>();
+        RegisterComponentClass<THeaderControl>();
+        RegisterComponentClass<TListView>();
         RegisterComponentClass<TOpenDialog>();
         RegisterComponentClass<TSaveDialog>();
         RegisterComponentClass<TTimer>();

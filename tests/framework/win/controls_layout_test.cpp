@@ -7,6 +7,9 @@
 #include "framework/win/check_buttons.h"
 #include "framework/win/edits.h"
 #include "framework/win/group_box.h"
+#include "framework/win/header_control.h"
+#include "framework/win/list_view.h"
+#include "framework/win/tab_controls.h"
 #include "framework/win/list_boxes.h"
 #include "framework/win/scroll_bar.h"
 #include "framework/win/speed_button.h"
@@ -26,6 +29,45 @@ C* Add(TForm* form, TWinControl* parent, const char* name) {
     c->SetName(name);
     c->SetParent(parent);
     return c;
+}
+
+TEST_F(ControlsLayoutTest, TabsHeadersAndListViewsWriteAndReadBackTheSameLayout) {
+    auto* form = app_->CreateForm<TForm>();
+    form->SetName("Pages");
+    auto* pages = Add<TPageControl>(form, form, "PageControl1");
+    pages->SetTabPosition(tpBottom);
+    Add<TTabSheet>(form, pages, "TabSheet1")->SetCaption("First");
+    auto* second = Add<TTabSheet>(form, pages, "TabSheet2");
+    second->SetCaption("Second");
+    pages->SetActivePage(second);
+    auto* tabs = Add<TTabControl>(form, second, "TabControl1");
+    tabs->Tabs().SetText("a\nb\nc\n");
+    tabs->SetTabIndex(2);
+    auto* header = Add<THeaderControl>(form, form, "HeaderControl1");
+    THeaderSection& section = header->Sections().Add();
+    section.SetText("Name");
+    section.SetMinWidth(20);
+    section.SetWidth(90);
+    auto* view = Add<TListView>(form, form, "ListView1");
+    view->SetViewStyle(vsReport);
+    view->SetGridLines(true);
+    view->Columns().Add().SetCaption("File");
+    TListItem& item = view->Items().Add();
+    item.SetCaption("a.txt");
+    item.SubItems().SetText("12\nText\n");
+
+    const std::string text = WriteLayout(*form);
+    TForm copy(nullptr);
+    ReadLayout(text, copy);
+    EXPECT_EQ(WriteLayout(copy), text);
+    auto* pages_copy = dynamic_cast<TPageControl*>(copy.FindComponent("PageControl1"));
+    ASSERT_EQ(pages_copy->PageCount(), 2);
+    EXPECT_EQ(pages_copy->ActivePage(), copy.FindComponent("TabSheet2"));
+    EXPECT_EQ(dynamic_cast<TTabControl*>(copy.FindComponent("TabControl1"))->TabIndex(), 2);
+    EXPECT_EQ(dynamic_cast<THeaderControl*>(copy.FindComponent("HeaderControl1"))->Sections().Items(0).Width(), 90);
+    auto* view_copy = dynamic_cast<TListView*>(copy.FindComponent("ListView1"));
+    ASSERT_EQ(view_copy->Items().Count(), 1);
+    EXPECT_EQ(view_copy->Items().Items(0).SubItems().Count(), 2);
 }
 
 TEST_F(ControlsLayoutTest, BoxesBarsAndSpeedButtonsWriteAndReadBackTheSameLayout) {

@@ -15,11 +15,14 @@
 #include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/group_box.h"
+#include "framework/win/header_control.h"
 #include "framework/win/list_boxes.h"
+#include "framework/win/list_view.h"
 #include "framework/win/scroll_bar.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
+#include "framework/win/tab_controls.h"
 #include "framework/win/timer.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/up_down.h"
@@ -36,7 +39,7 @@ public:
         SetBorderStyle(bsSingle);
         SetBorderIcons({biSystemMenu, biMinimize});
         SetBounds(40, 40, 0, 0);
-        SetClientSize({760, 500});
+        SetClientSize({760, 660});
 
         auto* panel = Make<TPanel>(this, 8, 8, 424, 130);
         panel->SetBevelInner(bvLowered);
@@ -102,6 +105,8 @@ public:
 
         AddChoices(300);
         AddTexts(448);
+        AddPages(448, 300);
+        AddTabSides(472);
 
         dialog_ = new TOpenDialog(this);
         timer_ = new TTimer(this);
@@ -157,7 +162,7 @@ private:
             status_->SetCaption("Track bar at " + std::to_string(track->Position()));
         };
 
-        auto* bar = Make<TStatusBar>(this, 0, 500 - 20, 760, 20);
+        auto* bar = Make<TStatusBar>(this, 0, 660 - 20, 760, 20);
         TStatusPanel& ready = bar->Panels().Add();
         ready.SetText("Ready");
         ready.SetWidth(120);
@@ -210,6 +215,54 @@ private:
             combo->Items().SetText("Red\nGreen\nBlue\n");
             combo->SetItemIndex(s);
             if (s == 0) combo->SetText("typed text");
+        }
+    }
+
+    // A page control: a report list view with a header control above it on
+    // one page, and an empty page.
+    void AddPages(int left, int top) {
+        auto* pages = Make<TPageControl>(this, left, top, 304, 164);
+        auto* files = new TTabSheet(this);
+        files->SetCaption("Files");
+        files->SetParent(pages);
+        auto* empty = new TTabSheet(this);
+        empty->SetCaption("Empty page");
+        empty->SetParent(pages);
+        Rect area = files->ClientRect();
+        auto* header = Make<THeaderControl>(files, 4, 4, area.width() - 8, 20);
+        for (const char* text : {"Header", "control", "sections"}) {
+            THeaderSection& section = header->Sections().Add();
+            section.SetText(text);
+            section.SetWidth(90);
+        }
+        auto* view = Make<TListView>(files, 4, 28, area.width() - 8, area.height() - 32);
+        view->SetViewStyle(vsReport);
+        view->SetRowSelect(true);
+        for (const char* caption : {"Name", "Size", "Kind"}) {
+            TListColumn& column = view->Columns().Add();
+            column.SetCaption(caption);
+            column.SetWidth(90);
+        }
+        view->Columns().Items(1).SetAlignment(taRightJustify);
+        view->BeginUpdate();
+        for (int i = 1; i <= 20; ++i) {
+            TListItem& item = view->Items().Add();
+            item.SetCaption("file" + std::to_string(i) + ".txt");
+            item.SubItems().Add(std::to_string(i * 512) + " B");
+            item.SubItems().Add("Text file");
+        }
+        view->EndUpdate();
+        view->SetItemIndex(1);
+    }
+
+    // Tab controls with the tabs on each side.
+    void AddTabSides(int top) {
+        static const char* const kSides[] = {"Top", "Bottom", "Left", "Right"};
+        for (int side = tpTop; side <= tpRight; ++side) {
+            auto* tabs = Make<TTabControl>(this, 8 + side * 188, top, 180, 160);
+            tabs->SetTabPosition(TTabPosition(side));
+            tabs->Tabs().SetText(std::string(kSides[side]) + "\nSecond\nThird\n");
+            tabs->SetTabIndex(side % 3);
         }
     }
 

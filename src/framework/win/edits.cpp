@@ -7,7 +7,6 @@ namespace korvane {
 
 namespace {
 
-constexpr std::string_view kBorderStyleNames[] = {"bsNone", "bsSingle"};
 constexpr std::string_view kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
 
 }  // namespace
@@ -25,7 +24,7 @@ const PropertyTable& TCustomEdit::Properties() const {
         PropertyBuilder<TCustomEdit>(TWinControl::Properties())
             .boolean("TabStop", &TCustomEdit::TabStop, &TCustomEdit::SetTabStop, true)
             .boolean("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)
-            .enumeration("BorderStyle", kBorderStyleNames, &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
+            .enumeration("BorderStyle", kControlBorderStyleNames, &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
                          bsSingle)
             .integer("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0)
             .boolean("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false)

@@ -6,7 +6,7 @@
 #include "framework/win/error_text.h"
 #include "framework/win/registration.h"
 #include "framework/win/task_windows.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 #include "framework/win/window_class.h"
 
 namespace korvane {
@@ -23,10 +23,6 @@ std::string program_name() {
 
 LRESULT CALLBACK application_window_proc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(window, msg, wparam, lparam);
-}
-
-bool is_mouse_tracking_message(UINT msg) {
-    return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE || msg == WM_MOUSELEAVE || msg == WM_NCMOUSELEAVE;
 }
 
 }  // namespace
@@ -81,7 +77,6 @@ bool TApplication::ProcessMessage(MSG& msg) {
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
-    if (is_mouse_tracking_message(msg.message) && Screen) Screen->TrackMouse();
     return true;
 }
 

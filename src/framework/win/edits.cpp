@@ -1,7 +1,7 @@
 #include "framework/win/edits.h"
 
+#include "base/win32_text.h"
 #include "framework/core/properties.h"
-#include "framework/win/text.h"
 
 namespace korvane {
 
@@ -95,7 +95,7 @@ void TCustomEdit::WndProc(TMessage& m) {
     case CN_COMMAND:
         if (HIWORD(m.WParam) == EN_CHANGE) {
             taking_window_text_ = true;
-            SetCaption(WindowText(Handle()));
+            SetCaption(WindowText());
             taking_window_text_ = false;
             Change();
         }

@@ -54,7 +54,7 @@ void tell_focus_changed(TWinControl& container, TWinControl* focused) {
 
 }  // namespace
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
     SetVisible(false);
     SetParentFont(false);
     SetParentColor(false);
@@ -79,7 +79,7 @@ TCustomForm::~TCustomForm() {
 
 const PropertyTable& TCustomForm::Properties() const {
     static const PropertyTable table =
-        PropertyBuilder<TCustomForm>(TWinControl::Properties())
+        PropertyBuilder<TCustomForm>(TScrollingWinControl::Properties())
             .integer("Width", &TCustomForm::Width, &TCustomForm::SetWidth)
             .never_stored()
             .integer("Height", &TCustomForm::Height, &TCustomForm::SetHeight)
@@ -87,7 +87,6 @@ const PropertyTable& TCustomForm::Properties() const {
             .boolean("ParentColor", &TCustomForm::ParentColor, &TCustomForm::SetParentColor, false)
             .boolean("ParentFont", &TCustomForm::ParentFont, &TCustomForm::SetParentFont, false)
             .boolean("Visible", &TCustomForm::Visible, &TCustomForm::SetVisible, false)
-            .boolean("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, true)
             .boolean("AutoSize", &TCustomForm::AutoSize, &TCustomForm::SetAutoSize, false)
             .set("BorderIcons", kBorderIconNames, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
                  TBorderIcons{biSystemMenu, biMinimize, biMaximize})
@@ -108,7 +107,7 @@ void TCustomForm::InitializeForm() {
 }
 
 void TCustomForm::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
+    TScrollingWinControl::CreateParams(p);
     p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     p.ex_style = WS_EX_CONTROLPARENT;
     const bool tool = border_style_ == bsToolWindow || border_style_ == bsSizeToolWin;
@@ -179,6 +178,7 @@ void TCustomForm::SetAutoSize(bool value) {
 
 // An auto-sized form's client area is the extent of its visible controls.
 void TCustomForm::AdjustSize() {
+    TScrollingWinControl::AdjustSize();
     if (!auto_size_ || ComponentState().contains(csLoading)) return;
     Size extent;
     for (int i = 0; i < ControlCount(); ++i) {
@@ -198,8 +198,10 @@ void TCustomForm::UpdateWindowBounds() {
 void TCustomForm::CreateWnd() {
     Size client = ClientRect().size();
     TWinControl::CreateWnd();
-    // The system's frame may differ from the estimate: the client size wins.
+    // The system's frame may differ from the estimate: the client size wins,
+    // and the scroll bars follow the client area it gives.
     if (TWinControl::ClientRect().size() != client) SetClientSize(client);
+    UpdateScrollBars();
 }
 
 void TCustomForm::PlaceOnFirstShow() {
@@ -248,7 +250,7 @@ void TCustomForm::VisibleChanged() {
 }
 
 void TCustomForm::Loaded() {
-    TWinControl::Loaded();
+    TScrollingWinControl::Loaded();
     AdjustSize();
     if (Visible()) VisibleChanged();
 }
@@ -273,11 +275,15 @@ void TCustomForm::FocusChanged(TWinControl* control) {
 void TCustomForm::SelectNext(bool backward) {
     HWND focus = GetFocus();
     HWND from = focus && IsChild(Handle(), focus) ? focus : nullptr;
-    if (HWND next = GetNextDlgTabItem(Handle(), from, backward)) ::SetFocus(next);
+    HWND next = GetNextDlgTabItem(Handle(), from, backward);
+    if (!next) return;
+    // As in a dialog, an edit reached with Tab has its whole text selected.
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+    ::SetFocus(next);
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
-    TWinControl::Notification(component, operation);
+    TScrollingWinControl::Notification(component, operation);
     if (operation == opRemove && component == active_control_) active_control_ = nullptr;
 }
 
@@ -364,7 +370,7 @@ void TCustomForm::WndProc(TMessage& m) {
         TWinControl::WndProc(m);
         return;
     default:
-        TWinControl::WndProc(m);
+        TScrollingWinControl::WndProc(m);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "framework/win/buttons.h"
 #include "framework/win/dialogs.h"
+#include "framework/win/edits.h"
 #include "framework/win/stdctrls.h"
 #include "window_test_support.h"
 
@@ -226,6 +227,19 @@ TEST_F(FocusTest, AMessageDialogFocusesItsFirstButtonAndReturnPressesIt) {
     }
     EXPECT_EQ(focused_then, "&Yes");
     EXPECT_EQ(result, mrNo) << "Return presses the button Tab moved the look to";
+}
+
+TEST_F(FocusTest, TabIntoAnEditSelectsItsWholeTextAndTheDefaultButtonKeepsTheLook) {
+    auto* edit = form_->Make<TEdit>("Edit", 10, 100, 120, 22);
+    edit->SetCaption("notes.txt");
+    form_->go->SetFocus();
+    Press(VK_TAB);
+    EXPECT_EQ(FocusName(), "Edit");
+    DWORD start = 1, end = 0;
+    SendMessageW(edit->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 9u);
+    EXPECT_EQ(form_->DefaultLooking(), Names{"OK"});
 }
 
 }  // namespace

@@ -17,8 +17,6 @@ namespace {
 constexpr int kGlyphRows = 16;
 constexpr std::uint64_t kUnbounded = std::numeric_limits<std::uint64_t>::max();
 
-std::uint64_t row_stride(std::uint64_t width) { return (width + 31) / 32 * 4; }
-
 }  // namespace
 
 void PageImage::FreeBits::operator()(std::uint8_t* bits) const { std::free(bits); }
@@ -37,7 +35,7 @@ PageImage::Bits PageImage::allocate_page_bits(std::size_t bytes) {
     }
 #endif
     if (!bits) bits = std::malloc(bytes ? bytes : 1);
-    if (!bits) throw Error("Out of system resources");
+    if (!bits) throw Error(kOutOfMemory);
     return Bits(static_cast<std::uint8_t*>(bits));
 }
 
@@ -48,18 +46,25 @@ std::uint64_t bmp_file_size(PageSize size) {
     return kBmpHeaderSize + stride * size.height;
 }
 
-PageImage::PageImage(PageSize size) {
+void check_page_size(PageSize size) {
     // Width and height are signed 32-bit fields of the BMP header as well.
     if (size.width > kMaxBmpFileSize || size.height > kMaxBmpFileSize ||
         bmp_file_size(size) > kMaxBmpFileSize)
         throw Error(format("The page of %llu x %llu pixels is too large for a BMP file",
                            static_cast<unsigned long long>(size.width),
                            static_cast<unsigned long long>(size.height)));
+}
+
+PageImage::PageImage(PageSize size) {
+    check_page_size(size);
     width_ = int(size.width);
     height_ = int(size.height);
     stride_ = std::size_t(row_stride(size.width));
     bits_ = allocate_page_bits(stride_ * std::size_t(height_));
+    whiten();
+}
 
+void PageImage::whiten() {
     if (height_ == 0) return;
     // Every row is white up to the last pixel; the bits after it are zero.
     std::uint8_t* first = bits_.get();

@@ -91,7 +91,7 @@ TEST(ConvertFile, WritesTheBmpOfTheText) {
     TempDir dir;
     write_bytes(dir.file("in.txt"), "ab\r\ncd\n");
     FontTables fonts = embedded_font_tables();
-    PageImage page = convert_text_file(dir.file("in.txt"), dir.file("out.bmp"), fonts);
+    PageImage page = render_text_page(convert_text_file(dir.file("in.txt"), dir.file("out.bmp"), fonts), fonts);
     PageImage expected = render_text_page(TextLines("ab\ncd"), fonts);
     auto header = bmp_header(expected);
     std::string file = read_bytes(dir.file("out.bmp"));

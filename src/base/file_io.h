@@ -43,12 +43,14 @@ public:
     std::uint64_t size_hint() const { return size_hint_; }
     // Fills `buffer` as far as the file goes: fewer bytes only at its end.
     std::size_t read(std::span<char> buffer);
+    std::uint64_t bytes_read() const { return bytes_read_; }
 
 private:
     explicit InputFile(std::unique_ptr<FileHandle> file);
 
     std::unique_ptr<FileHandle> file_;
     std::uint64_t size_hint_ = 0;
+    std::uint64_t bytes_read_ = 0;
 };
 
 // The whole content of a file. Throws Error with read_error_message().

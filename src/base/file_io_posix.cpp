@@ -61,6 +61,7 @@ std::size_t InputFile::read(std::span<char> buffer) {
         if (got == 0) break;
         done += std::size_t(got);
     }
+    bytes_read_ += done;
     return done;
 }
 

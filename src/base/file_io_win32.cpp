@@ -63,6 +63,7 @@ std::size_t InputFile::read(std::span<char> buffer) {
         if (got == 0) break;
         done += got;
     }
+    bytes_read_ += done;
     return done;
 }
 

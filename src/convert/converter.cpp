@@ -19,12 +19,12 @@ constexpr std::uint64_t kMaxLineBytes = kMaxBmpFileSize / kLinePitch;
 
 }  // namespace
 
-TextLines read_text_lines(InputFile& in) {
+TextLines read_text_lines(const TextSource& source, std::uint64_t size_hint) {
     TextLines lines;
-    lines.reserve(std::size_t(std::min(in.size_hint(), kMaxLineBytes)));
+    lines.reserve(std::size_t(std::min(size_hint, kMaxLineBytes)));
     std::vector<char> piece(kReadPiece);
     for (;;) {
-        std::size_t got = in.read(piece);
+        std::size_t got = source(piece);
         lines.add(std::string_view(piece.data(), got));
         if (got < piece.size()) return lines;
         PageSize so_far = page_size_for(lines.longest(), lines.count());
@@ -45,7 +45,7 @@ TextLines convert_text_file(const std::string& source, const std::string& target
     try {
         refuse_source_as_target(source, target);
         InputFile in(source);
-        TextLines lines = read_text_lines(in);
+        TextLines lines = read_text_lines([&](std::span<char> buffer) { return in.read(buffer); }, in.size_hint());
         check_page_size(page_size_for(lines.longest(), lines.count()));
         ReplacingFile file(target);
         write_text_bmp(lines, fonts, [&](std::span<const std::uint8_t> bytes) { file.write(bytes); }, progress);

@@ -1,6 +1,10 @@
 #pragma once
 // The conversion itself: a text file to a BMP file, made as it is written.
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 
 #include "base/file_io.h"
@@ -12,11 +16,14 @@
 
 namespace korvane {
 
+// Fills a buffer with the next bytes of a text, fewer only at its end.
+using TextSource = std::function<std::size_t(std::span<char> buffer)>;
+
 // Reads the lines of a text to its end, with the page bound in view: as soon
 // as the lines read so far make a page too large for a BMP file, the reading
 // stops and the text is refused ("The page of at least W x H pixels is too
-// large for a BMP file"). Read failures throw as InputFile does.
-TextLines read_text_lines(InputFile& in);
+// large for a BMP file"). `size_hint` is the size expected, 0 if unknown.
+TextLines read_text_lines(const TextSource& source, std::uint64_t size_hint);
 
 // Refuses (with "Cannot create file ...") a target that is the source itself.
 void refuse_source_as_target(const std::string& source, const std::string& target);

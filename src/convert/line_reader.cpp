@@ -50,14 +50,18 @@ void TextLines::add(std::string_view bytes) {
     read_from(from);
 }
 
-// The lines never need more room than the bytes they came from: each joining
-// LF replaces at least the line end it stands for. So the text is rewritten
-// where it lies, and the bytes before `from` are lines already.
+// The lines never need more room than the bytes they came from: the LF that
+// ends a line in lines_ replaces the line end (or 0x1A) it stands for. So
+// the text is rewritten where it lies, and the bytes before `from` are lines
+// already.
 void TextLines::read_from(std::size_t from) {
     char* b = lines_.data();
     const std::size_t size = lines_.size();
     std::size_t write = from;
-    auto end_line = [&] { longest_ = std::max(longest_, write - line_begin_); };
+    auto end_line = [&] {
+        longest_ = std::max(longest_, write - line_begin_);
+        b[write++] = '\n';
+    };
     for (std::size_t read = from; read < size && state_ != State::ended;) {
         char c = b[read++];
         switch (state_) {
@@ -66,7 +70,6 @@ void TextLines::read_from(std::size_t from) {
                     state_ = State::ended;
                     break;
                 }
-                if (count_ > 0) b[write++] = '\n';
                 line_begin_ = write;
                 ++count_;
                 state_ = State::in_line;
@@ -102,8 +105,14 @@ void TextLines::read_from(std::size_t from) {
                 break;
         }
     }
-    if (state_ == State::in_line || state_ == State::after_cr) end_line();
+    if (line_open()) longest_ = std::max(longest_, write - line_begin_);
     lines_.resize(write);
+}
+
+TextLines::operator LineSpan() const {
+    // The last line's LF is there only once the line has ended.
+    std::size_t joined = lines_.size() - (count_ > 0 && !line_open() ? 1 : 0);
+    return {std::string_view(lines_).substr(0, joined), count_, longest_};
 }
 
 }  // namespace korvane

@@ -84,13 +84,14 @@ public:
 
     std::size_t count() const { return count_; }
     std::size_t longest() const { return longest_; }
-    operator LineSpan() const { return {lines_, count_, longest_}; }
+    operator LineSpan() const;
     LineSpan::Iterator begin() const { return LineSpan(*this).begin(); }
     LineSpan::Iterator end() const { return {}; }
 
 private:
     // Rewrites the bytes from `from` on, the text not read yet, into lines.
     void read_from(std::size_t from);
+    bool line_open() const { return state_ == State::in_line || state_ == State::after_cr; }
 
     // Where the reader stands between two pieces of text.
     enum class State {
@@ -101,7 +102,7 @@ private:
         ended,       // after a 0x1A that ends the input
     };
 
-    std::string lines_;  // the lines joined by LF
+    std::string lines_;  // every line followed by LF, but one still open
     std::size_t count_ = 0;
     std::size_t longest_ = 0;
     std::size_t line_begin_ = 0;  // where the last line starts in lines_

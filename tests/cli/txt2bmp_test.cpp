@@ -177,6 +177,13 @@ TEST_F(Txt2bmp, PngHoldsTheBmpsPixels) {
     EXPECT_EQ(differences, 0);
     EXPECT_GT(ink, 100);
 
+    // Taller than libpng's default bound of a million rows.
+    write_bytes(dir.file("tall.txt"), std::string(60000, '\n'));
+    ASSERT_EQ(run("--format png tall.txt tall.png").exit_code, 0);
+    std::string tall = read_bytes(dir.file("tall.png"));
+    ASSERT_GE(tall.size(), 24u);
+    EXPECT_EQ(tall.substr(16, 8), std::string("\0\0\0\x3C\0\x12\x4F\xBC", 8));  // 60 x 1,200,060
+
     // Through a pipe, the same file.
     Outcome piped = run("--format png - -", dir.file("in.txt"));
     EXPECT_EQ(piped.exit_code, 0);

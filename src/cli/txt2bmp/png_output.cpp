@@ -22,6 +22,9 @@ public:
         if (png_) info_ = png_create_info_struct(png_);
         if (!png_ || !info_) throw Error(kOutOfMemory);
         png_set_write_fn(png_, this, on_write, on_flush);
+        // Pages are as tall as a BMP allows, far beyond libpng's default of a
+        // million rows; the format itself allows 2^31 - 1 either way.
+        png_set_user_limits(png_, 0x7FFFFFFF, 0x7FFFFFFF);
     }
     ~PngStream() { png_destroy_write_struct(&png_, &info_); }
     PngStream(const PngStream&) = delete;

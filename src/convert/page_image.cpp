@@ -1,5 +1,6 @@
 #include "convert/page_image.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -73,6 +74,23 @@ void PageImage::whiten() {
     std::memset(first + full, 0, stride_ - full);
     if (int partial = width_ % 8) first[full] = std::uint8_t(0xFF00 >> partial);
     for (int y = 1; y < height_; ++y) std::memcpy(first + std::size_t(y) * stride_, first, stride_);
+}
+
+void PageImage::whiten(const Rect& area) {
+    int top = std::max(area.top, 0), bottom = std::min(area.bottom, height_);
+    int left = std::max(area.left, 0), right = std::min(area.right, width_);
+    if (top >= bottom || left >= right) return;
+    // Bytes up to `full` hold eight pixels; the one after holds the last few
+    // and the zero pad bits.
+    const std::size_t full = std::size_t(width_) / 8, first = std::size_t(left) / 8,
+                      end = (std::size_t(right) + 7) / 8;
+    const std::size_t whole_end = std::min(end, full);
+    const int partial = width_ % 8;
+    for (int y = top; y < bottom; ++y) {
+        std::uint8_t* at = row(y);
+        if (first < whole_end) std::memset(at + first, 0xFF, whole_end - first);
+        if (partial && end > full) at[full] = std::uint8_t(0xFF00 >> partial);
+    }
 }
 
 void PageImage::ink_run(std::int64_t x, int y, std::uint32_t bits) {

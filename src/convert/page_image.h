@@ -9,6 +9,8 @@
 #include <memory>
 #include <span>
 
+#include "base/geometry.h"
+
 namespace korvane {
 
 // Page sizes in pixels. Computed sizes saturate at UINT64_MAX rather than
@@ -42,6 +44,9 @@ public:
 
     // Makes every pixel white again.
     void whiten();
+    // Makes the pixels of `area` (clipped to the page) white again, and the
+    // few around it that share their bytes.
+    void whiten(const Rect& area);
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "convert/glyph_painter.h"
 
@@ -65,10 +66,14 @@ void draw_strips(Order order, const LineSpan& lines, const FontTables& fonts, Ro
 
     auto next = order.begin(lines);  // the first line the coming strips may meet
     std::int64_t next_k = order.first_index(count);
+    // Where the last strip has ink: only there must the next be made white
+    // again, which spares whitening every row of a large page.
+    std::vector<Rect> inked;
     for (std::int64_t done = 0; done < height; done += strip_rows) {
         const std::int64_t rows_here = std::min(strip_rows, height - done);
         const std::int64_t top = rows == RowOrder::bottom_up ? height - done - rows_here : done;
-        if (done > 0) strip.whiten();
+        for (const Rect& area : inked) strip.whiten(area);
+        inked.clear();
         LineRange meeting = lines_meeting(top, rows_here, count);
         while (next != order.end(lines) && !order.reaches(next_k, meeting)) {
             ++next;
@@ -76,8 +81,12 @@ void draw_strips(Order order, const LineSpan& lines, const FontTables& fonts, Ro
         }
         auto line = next;
         for (std::int64_t k = next_k; line != order.end(lines) && k >= meeting.first && k <= meeting.last;
-             ++line, k = order.step(k))
-            PaintTextLine(fonts, *line, kPageMargin, strip, int(line_top(k) - top));
+             ++line, k = order.step(k)) {
+            const int y = int(line_top(k) - top);
+            PaintTextLine(fonts, *line, kPageMargin, strip, y);
+            // The page is as wide as the longest line, so this stays within int.
+            inked.push_back(Rect::from_size(kPageMargin, y, kCellWidth * int((*line).size()), kGlyphHeight));
+        }
         sink(strip, int(rows_here));
         reported.lines_drawn(std::size_t(lines_done(rows, top, rows_here, count)));
     }

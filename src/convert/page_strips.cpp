@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "convert/glyph_painter.h"
+#include "convert/strip_writer.h"
 
 namespace korvane {
 namespace {
@@ -55,21 +57,24 @@ private:
 
 // Walks the lines in the order the strips meet them, each strip drawing the
 // lines that reach into it; a line across two strips is drawn in both.
-// `strip` is as wide as the page and at most as high.
+// The strips (one, or two used in turn) are as wide as the page and at most
+// as high.
 template <class Order>
 void draw_strips(Order order, const LineSpan& lines, const FontTables& fonts, RowOrder rows,
-                 PageImage& strip, const StripSink& sink, const ProgressCallback& progress) {
+                 std::span<PageImage> strips, const StripSink& sink, const ProgressCallback& progress) {
     const auto height = std::int64_t(page_size_for(lines.longest(), lines.count()).height);
     const auto count = std::int64_t(lines.count());
-    const std::int64_t strip_rows = strip.height();
+    const std::int64_t strip_rows = strips[0].height();
     Progress reported(progress, lines.count());
 
     auto next = order.begin(lines);  // the first line the coming strips may meet
     std::int64_t next_k = order.first_index(count);
-    // Where the last strip has ink: only there must the next be made white
-    // again, which spares whitening every row of a large page.
-    std::vector<Rect> inked;
-    for (std::int64_t done = 0; done < height; done += strip_rows) {
+    // Where each strip has ink from its last use: only there must it be made
+    // white again, which spares whitening every row of a large page.
+    std::vector<Rect> inked_areas[2];
+    for (std::int64_t done = 0, n = 0; done < height; done += strip_rows, ++n) {
+        PageImage& strip = strips[std::size_t(n) % strips.size()];
+        std::vector<Rect>& inked = inked_areas[std::size_t(n) % strips.size()];
         const std::int64_t rows_here = std::min(strip_rows, height - done);
         const std::int64_t top = rows == RowOrder::bottom_up ? height - done - rows_here : done;
         for (const Rect& area : inked) strip.whiten(area);
@@ -118,15 +123,27 @@ void render_text_strips(const LineSpan& lines, const FontTables& fonts, RowOrder
     const PageSize size = page_size_for(lines.longest(), lines.count());
     check_page_size(size);
     auto rows = std::clamp<std::uint64_t>(kStripBytes / row_stride(size.width), 1, size.height);
-    PageImage strip(PageSize{size.width, rows});
-    if (order == RowOrder::bottom_up) draw_strips(Backwards{}, lines, fonts, order, strip, sink, progress);
-    else draw_strips(Forwards{}, lines, fonts, order, strip, sink, progress);
+    auto draw = [&](std::span<PageImage> strips, const StripSink& to) {
+        if (order == RowOrder::bottom_up) draw_strips(Backwards{}, lines, fonts, order, strips, to, progress);
+        else draw_strips(Forwards{}, lines, fonts, order, strips, to, progress);
+    };
+    if (rows == size.height) {
+        PageImage strip(PageSize{size.width, rows});
+        draw(std::span(&strip, 1), sink);
+        return;
+    }
+    // One strip is drawn while the other is written.
+    PageImage strips[2] = {PageImage(PageSize{size.width, rows}), PageImage(PageSize{size.width, rows})};
+    StripWriter writer(sink);
+    draw(strips, [&](const PageImage& strip, int count) { writer.hand(strip, count); });
+    writer.finish();
 }
 
 PageImage render_text_page(const LineSpan& lines, const FontTables& fonts, const ProgressCallback& progress) {
     // The page is its own one strip.
     PageImage page(page_size_for(lines.longest(), lines.count()));
-    draw_strips(Forwards{}, lines, fonts, RowOrder::top_down, page, [](const PageImage&, int) {}, progress);
+    draw_strips(Forwards{}, lines, fonts, RowOrder::top_down, std::span(&page, 1), [](const PageImage&, int) {},
+                progress);
     return page;
 }
 

@@ -62,8 +62,9 @@ echo "txt2bmp:          ${ours} s (cpu $(column 2 ours | median) s), peak $(peak
 echo "dd, same bytes:   ${dd_s} s (cpu $(column 2 dd | median) s)"
 echo "pbmtext|ppmtobmp: ${peer} s (cpu $(column 2 peer | median) s), peak $(peak peer) KB (largest process of the pipeline)"
 echo "txt2bmp --format png: ${png} s (cpu $(column 2 png | median) s), peak $(peak png) KB"
-echo "ratio txt2bmp/dd:   $(ratio "$ours" "$dd_s") (goal <= 1.15)"
-echo "ratio txt2bmp/peer: $(ratio "$ours" "$peer") (goal <= 0.15)"
+echo "ratio txt2bmp/dd:   $(ratio "$ours" "$dd_s") elapsed (goal <= 1.15), $(ratio "$(column 2 ours | median)" "$(column 2 dd | median)") cpu"
+echo "ratio txt2bmp/peer: $(ratio "$ours" "$peer") elapsed (goal <= 0.15), $(ratio "$(column 2 ours | median)" "$(column 2 peer | median)") cpu"
+echo "load average while measuring: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 
 # The near-1 GB page: one run of each, then the file is gone before the next.
 big_input=$(wc -c < "$work/big.gb")

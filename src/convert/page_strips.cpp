@@ -36,10 +36,12 @@ std::int64_t lines_done(RowOrder order, std::int64_t top, std::int64_t count, st
     return std::clamp<std::int64_t>(last + 1, 0, lines);
 }
 
-// Reports the lines [from, to) as drawn.
+// Reports the percentage of every line drawn so far, each percentage once,
+// in the order a page drawn line by line reports them.
 class Progress {
 public:
     Progress(const ProgressCallback& callback, std::size_t lines) : callback_(callback), lines_(lines) {}
+    // The first `to` lines are drawn.
     void lines_drawn(std::size_t to) {
         if (!callback_ || lines_ < 2) return;
         for (; done_ < to; ++done_) {

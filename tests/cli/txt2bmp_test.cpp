@@ -259,6 +259,15 @@ TEST_F(Txt2bmp, UnboundedInputIsRefusedOnceThePageIsTooLarge) {
     std::string err = read_bytes(dir.file(".stderr"));
     std::filesystem::remove(dir.file(".stderr"));
     EXPECT_EQ(err.rfind("txt2bmp: The page of at least 68 x ", 0), 0u) << err;
+
+    // Text of another encoding is converted as it is read, with the same bound.
+    command = "cd '" + dir.path().string() + "' && yes | '" TXT2BMP_PATH "' --encoding utf-8 - out.bmp 2>'" +
+              dir.file(".stderr") + "'";
+    status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+    err = read_bytes(dir.file(".stderr"));
+    std::filesystem::remove(dir.file(".stderr"));
+    EXPECT_EQ(err.rfind("txt2bmp: The page of at least 68 x ", 0), 0u) << err;
     EXPECT_EQ(dir.names(), std::vector<std::string>{});
 }
 

@@ -1,5 +1,6 @@
 // txt2bmp: draws a GB2312/GBK text file as a 1-bit BMP (or PNG) page.
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <new>
@@ -36,8 +37,8 @@ auto reading(const std::string& input, const Action& action) {
     }
 }
 
-// The text as GBK lines. Text in another encoding is read whole and converted
-// first; GBK text is read with the page bound in view.
+// The text as GBK lines, read with the page bound in view; text in another
+// encoding is converted as it is read.
 TextLines read_lines(const Options& options, std::uint64_t& input_size) {
     InputFile in = reading(options.input, [&] {
         return options.input == "-" ? InputFile::standard_input() : InputFile(options.input);
@@ -48,15 +49,35 @@ TextLines read_lines(const Options& options, std::uint64_t& input_size) {
         input_size = in.bytes_read();
         return lines;
     }
-    std::string text;
+    Transcoder transcoder(*options.encoding);
     std::vector<char> piece(1 << 16);
-    while (std::size_t got = source(piece)) text.append(piece.data(), got);
-    input_size = text.size();
-    Transcoded gbk = to_cp936(text, *options.encoding);
-    if (gbk.replaced && options.progress != ProgressMode::never)
+    std::string gbk;
+    std::size_t given = 0;  // of gbk
+    bool ended = false;
+    auto gbk_source = [&](std::span<char> buffer) {
+        std::size_t filled = 0;
+        while (filled < buffer.size()) {
+            if (given == gbk.size()) {
+                if (ended) break;
+                std::size_t got = source(piece);
+                ended = got < piece.size();
+                gbk = transcoder.convert(std::string_view(piece.data(), got), ended);
+                given = 0;
+                continue;
+            }
+            std::size_t n = std::min(buffer.size() - filled, gbk.size() - given);
+            std::copy_n(gbk.data() + given, n, buffer.data() + filled);
+            filled += n;
+            given += n;
+        }
+        return filled;
+    };
+    TextLines lines = read_text_lines(gbk_source, 0);
+    input_size = in.bytes_read();
+    if (transcoder.replaced() && options.progress != ProgressMode::never)
         std::fprintf(stderr, "txt2bmp: warning: %zu character%s without a GBK form written as '?'\n",
-                     gbk.replaced, gbk.replaced == 1 ? "" : "s");
-    return TextLines(std::move(gbk.bytes));
+                     transcoder.replaced(), transcoder.replaced() == 1 ? "" : "s");
+    return lines;
 }
 
 void write_page(const Options& options, const LineSpan& lines, const ByteSink& out,

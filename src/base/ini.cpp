@@ -71,6 +71,7 @@ IniFile::IniFile(std::string_view text) {
         if (line.front() == '[') {
             std::string_view name = line.substr(1);
             name = trim(name.substr(0, name.find(']')));
+            first_section_.try_emplace(ascii_lower(name), sections_.size());
             sections_.push_back({std::string(name), {}});
             continue;
         }
@@ -88,9 +89,8 @@ std::vector<std::string> IniFile::sections() const {
 }
 
 const IniFile::Section* IniFile::find_section(std::string_view name) const {
-    for (const Section& s : sections_)
-        if (equals_ignore_case(s.name, name)) return &s;
-    return nullptr;
+    const auto found = first_section_.find(ascii_lower(name));
+    return found == first_section_.end() ? nullptr : &sections_[found->second];
 }
 
 const std::string* IniFile::find_value(std::string_view section, std::string_view key) const {

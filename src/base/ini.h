@@ -14,10 +14,13 @@
 //  - Duplicates: sections() lists every section header, duplicates included,
 //    in file order; a lookup sees only the first section of a name and, in
 //    it, the first key of a name.
+//  - Sections are found through an index, so reading every section of a text
+//    takes time in proportion to its size.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -53,6 +56,8 @@ private:
     const std::string* find_value(std::string_view section, std::string_view key) const;
 
     std::vector<Section> sections_;
+    // Lower-cased name -> index in sections_ of the first section of that name.
+    std::unordered_map<std::string, std::size_t> first_section_;
 };
 
 }  // namespace korvane

@@ -43,6 +43,26 @@ std::vector<std::string_view> split(std::string_view s, char sep) {
     }
 }
 
+std::string printable(std::string_view name) {
+    std::string out;
+    auto escape = [&](unsigned char c) { out += format("\\x%02X", c); };
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool c1 = c == 0xC2 && i + 1 < name.size() &&
+                        static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(name[i + 1]) <= 0x9F;
+        if (c1) {
+            escape(c);
+            escape(static_cast<unsigned char>(name[++i]));
+        } else if (c < 0x20 || c == 0x7F) {
+            escape(c);
+        } else {
+            out += char(c);
+        }
+    }
+    return out;
+}
+
 std::string format(const char* fmt, ...) {
     va_list args;
     va_start(args, fmt);

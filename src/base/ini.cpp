@@ -71,7 +71,7 @@ IniFile::IniFile(std::string_view text) {
         if (line.front() == '[') {
             std::string_view name = line.substr(1);
             name = trim(name.substr(0, name.find(']')));
-            first_section_.try_emplace(ascii_lower(name), sections_.size());
+            first_section_.try_emplace(std::string(name), sections_.size());
             sections_.push_back({std::string(name), {}});
             continue;
         }
@@ -82,6 +82,19 @@ IniFile::IniFile(std::string_view text) {
     }
 }
 
+std::size_t IniFile::NameHash::operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037ull;  // FNV-1a over the lower-cased bytes
+    for (char c : name) {
+        hash ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+bool IniFile::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    return equals_ignore_case(a, b);
+}
+
 std::vector<std::string> IniFile::sections() const {
     std::vector<std::string> names;
     for (const Section& s : sections_) names.push_back(s.name);
@@ -89,7 +102,7 @@ std::vector<std::string> IniFile::sections() const {
 }
 
 const IniFile::Section* IniFile::find_section(std::string_view name) const {
-    const auto found = first_section_.find(ascii_lower(name));
+    const auto found = first_section_.find(name);
     return found == first_section_.end() ? nullptr : &sections_[found->second];
 }
 

@@ -56,8 +56,17 @@ private:
     const std::string* find_value(std::string_view section, std::string_view key) const;
 
     std::vector<Section> sections_;
-    // Lower-cased name -> index in sections_ of the first section of that name.
-    std::unordered_map<std::string, std::size_t> first_section_;
+    // Section names without regard to ASCII case, looked up without a copy.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    // Name -> index in sections_ of the first section of that name.
+    std::unordered_map<std::string, std::size_t, NameHash, NameEqual> first_section_;
 };
 
 }  // namespace korvane

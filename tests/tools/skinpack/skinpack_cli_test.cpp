@@ -175,7 +175,7 @@ TEST_F(SkinpackCli, UnpackIsAllOrNothing) {
 
     // Into a folder it makes: the folder is gone again, with the folders made for it.
     EXPECT_EQ(Run({"unpack", Path("long.skn"), Path("made/out")}), 1);
-    EXPECT_EQ(err_.str().rfind("skinpack: cannot write \"" + (dir_ / "made" / "out").string(), 0), 0u)
+    EXPECT_EQ(err_.str().rfind("skinpack: cannot write \"" + Path("made/out"), 0), 0u)
         << err_.str();
     EXPECT_FALSE(fs::exists(dir_ / "made"));
 

@@ -90,7 +90,7 @@ public:
             RefuseWhatIsNoFile(target);
             Move move{target, {}};
             if (fs::exists(fs::symlink_status(target))) {
-                move.replaced = staging_ / PathFromUtf8(format("replaced-%zu", i));
+                move.replaced = staging_ / PathFromUtf8("replaced-" + std::to_string(i));
                 Rename(target, move.replaced);
             }
             moves_.push_back(move);

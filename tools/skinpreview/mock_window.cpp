@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "labels.h"
-#include "skin/engine/drawing.h"
-#include "skin/engine/strip.h"
+#include "skin/draw/drawing.h"
+#include "skin/draw/strip.h"
 
 namespace korvane::skinpreview {
 

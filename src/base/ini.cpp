@@ -1,5 +1,6 @@
 #include "base/ini.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/strings.h"
@@ -71,7 +72,6 @@ IniFile::IniFile(std::string_view text) {
         if (line.front() == '[') {
             std::string_view name = line.substr(1);
             name = trim(name.substr(0, name.find(']')));
-            first_section_.try_emplace(std::string(name), sections_.size());
             sections_.push_back({std::string(name), {}});
             continue;
         }
@@ -80,19 +80,11 @@ IniFile::IniFile(std::string_view text) {
         sections_.back().entries.push_back(
             {std::string(trim(line.substr(0, eq))), std::string(unquoted(trim(line.substr(eq + 1))))});
     }
-}
-
-std::size_t IniFile::NameHash::operator()(std::string_view name) const {
-    std::size_t hash = 14695981039346656037ull;  // FNV-1a over the lower-cased bytes
-    for (char c : name) {
-        hash ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-bool IniFile::NameEqual::operator()(std::string_view a, std::string_view b) const {
-    return equals_ignore_case(a, b);
+    by_name_.resize(sections_.size());
+    for (std::size_t i = 0; i < by_name_.size(); ++i) by_name_[i] = i;
+    std::stable_sort(by_name_.begin(), by_name_.end(), [this](std::size_t a, std::size_t b) {
+        return compare_ignore_case(sections_[a].name, sections_[b].name) < 0;
+    });
 }
 
 std::vector<std::string> IniFile::sections() const {
@@ -102,8 +94,12 @@ std::vector<std::string> IniFile::sections() const {
 }
 
 const IniFile::Section* IniFile::find_section(std::string_view name) const {
-    const auto found = first_section_.find(name);
-    return found == first_section_.end() ? nullptr : &sections_[found->second];
+    const auto found = std::lower_bound(by_name_.begin(), by_name_.end(), name,
+                                        [this](std::size_t i, std::string_view wanted) {
+                                            return compare_ignore_case(sections_[i].name, wanted) < 0;
+                                        });
+    if (found == by_name_.end() || !equals_ignore_case(sections_[*found].name, name)) return nullptr;
+    return &sections_[*found];
 }
 
 const std::string* IniFile::find_value(std::string_view section, std::string_view key) const {

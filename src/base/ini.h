@@ -14,13 +14,13 @@
 //  - Duplicates: sections() lists every section header, duplicates included,
 //    in file order; a lookup sees only the first section of a name and, in
 //    it, the first key of a name.
-//  - Sections are found through an index, so reading every section of a text
-//    takes time in proportion to its size.
+//  - Sections are found through an index sorted by name, so looking up every
+//    section of a text of n sections takes time in proportion to n log n,
+//    not n squared.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -56,17 +56,9 @@ private:
     const std::string* find_value(std::string_view section, std::string_view key) const;
 
     std::vector<Section> sections_;
-    // Section names without regard to ASCII case, looked up without a copy.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const;
-    };
-    struct NameEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    // Name -> index in sections_ of the first section of that name.
-    std::unordered_map<std::string, std::size_t, NameHash, NameEqual> first_section_;
+    // Indexes into sections_, sorted by name without regard to ASCII case;
+    // sections of one name stay in file order.
+    std::vector<std::size_t> by_name_;
 };
 
 }  // namespace korvane

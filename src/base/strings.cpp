@@ -23,6 +23,16 @@ bool equals_ignore_case(std::string_view a, std::string_view b) {
     return true;
 }
 
+int compare_ignore_case(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(lower(a[i]));
+        const auto y = static_cast<unsigned char>(lower(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
 bool ends_with_ignore_case(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() && equals_ignore_case(s.substr(s.size() - suffix.size()), suffix);
 }

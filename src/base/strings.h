@@ -10,6 +10,9 @@ namespace korvane {
 
 std::string ascii_lower(std::string_view s);
 bool equals_ignore_case(std::string_view a, std::string_view b);
+// Negative, 0 or positive as a sorts before, with or after b, bytes compared
+// with ASCII letters in lower case.
+int compare_ignore_case(std::string_view a, std::string_view b);
 bool ends_with_ignore_case(std::string_view s, std::string_view suffix);
 std::string_view trim(std::string_view s);
 // Splits at every occurrence of sep; an empty input gives one empty field.

@@ -25,6 +25,14 @@ LRESULT CALLBACK application_window_proc(HWND window, UINT msg, WPARAM wparam, L
     return DefWindowProcW(window, msg, wparam, lparam);
 }
 
+TShortCut pressed_modifiers() {
+    TShortCut modifiers = scNone;
+    if (GetKeyState(VK_SHIFT) < 0) modifiers |= scShift;
+    if (GetKeyState(VK_CONTROL) < 0) modifiers |= scCtrl;
+    if (GetKeyState(VK_MENU) < 0) modifiers |= scAlt;
+    return modifiers;
+}
+
 bool is_mouse_tracking_message(UINT msg) {
     return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE || msg == WM_MOUSELEAVE || msg == WM_NCMOUSELEAVE;
 }
@@ -70,6 +78,11 @@ bool TApplication::ProcessMessage(MSG& msg) {
     if (msg.message == WM_QUIT) {
         terminated_ = true;
         return true;
+    }
+    // Menu shortcuts go to the form's menus, whichever control has the focus.
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && Screen) {
+        TCustomForm* form = Screen->FindForm(GetAncestor(msg.hwnd, GA_ROOT));
+        if (form && form->IsShortCut(ShortCut(unsigned(msg.wParam), pressed_modifiers()))) return true;
     }
     // Tab moves between the controls of a form; Return and Escape go to its buttons.
     if (msg.message == WM_KEYDOWN && Screen) {

@@ -1,11 +1,14 @@
 #include "framework/win/form.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "base/error.h"
 #include "framework/core/properties.h"
 #include "framework/win/application.h"
 #include "framework/win/layout_resource.h"
+#include "framework/win/menus.h"
 #include "framework/win/screen.h"
 #include "framework/win/task_windows.h"
 
@@ -84,6 +87,8 @@ const PropertyTable& TCustomForm::Properties() const {
             .component("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
             .enumeration("Position", kPositionNames, &TCustomForm::Position, &TCustomForm::SetPosition,
                          poDesigned)
+            .component("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
+            .component("PopupMenu", &TCustomForm::PopupMenu, &TCustomForm::SetPopupMenu)
             .build();
     return table;
 }
@@ -125,7 +130,7 @@ Size TCustomForm::FrameSize() const {
     TCreateParams p;
     const_cast<TCustomForm*>(this)->CreateParams(p);
     RECT r{0, 0, 0, 0};
-    AdjustWindowRectEx(&r, p.style, FALSE, p.ex_style);
+    AdjustWindowRectEx(&r, p.style, menu_ != nullptr, p.ex_style);
     return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -184,6 +189,7 @@ void TCustomForm::UpdateWindowBounds() {
 void TCustomForm::CreateWnd() {
     Size client = ClientRect().size();
     TWinControl::CreateWnd();
+    if (menu_) ::SetMenu(Handle(), menu_->Handle());
     // The system's frame may differ from the estimate: the client size wins.
     if (TWinControl::ClientRect().size() != client) SetClientSize(client);
 }
@@ -248,7 +254,47 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
-    if (operation == opRemove && component == active_control_) active_control_ = nullptr;
+    if (operation != opRemove) return;
+    if (component == active_control_) active_control_ = nullptr;
+    if (component == menu_) SetMenu(nullptr);
+    if (component == popup_menu_) popup_menu_ = nullptr;
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu == menu_) return;
+    if (menu_) menu_->RemoveFreeNotification(this);
+    if (ComponentState().contains(csDestroying)) return;
+    Size client = ClientRect().size();
+    menu_ = menu;
+    if (menu_) menu_->FreeNotification(this);
+    // The form keeps its client size when its menu comes or goes.
+    if (HandleAllocated()) ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+    SetClientSize(client);
+    if (HandleAllocated()) Perform(CM_MENUCHANGED);
+}
+
+void TCustomForm::SetPopupMenu(TPopupMenu* menu) {
+    if (popup_menu_) popup_menu_->RemoveFreeNotification(this);
+    popup_menu_ = menu;
+    if (popup_menu_) popup_menu_->FreeNotification(this);
+}
+
+void TCustomForm::MenuChanged() {
+    if (!menu_ || !HandleAllocated()) return;
+    if (GetMenu(Handle()) != menu_->Handle()) ::SetMenu(Handle(), menu_->Handle());
+    else DrawMenuBar(Handle());
+    Perform(CM_MENUCHANGED);
+}
+
+bool TCustomForm::IsShortCut(TShortCut shortcut) {
+    return (menu_ && menu_->IsShortCut(shortcut)) || (popup_menu_ && popup_menu_->IsShortCut(shortcut));
+}
+
+// At the cursor for a right click; at the top-left of the client area for the keyboard (-1).
+void TCustomForm::ShowContextMenu(LPARAM screen_point) {
+    Point at{GET_X_LPARAM(screen_point), GET_Y_LPARAM(screen_point)};
+    if (screen_point == -1) at = ClientToScreen({0, 0});
+    popup_menu_->Popup(at.x, at.y);
 }
 
 void TCustomForm::FocusActiveControl() {
@@ -318,6 +364,19 @@ void TCustomForm::WndProc(TMessage& m) {
         DefaultHandler(m);
         if (LOWORD(m.WParam) != WA_INACTIVE && !HIWORD(m.WParam)) FocusActiveControl();
         return;
+    case WM_COMMAND:
+    case WM_INITMENUPOPUP:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (DispatchMenuMessage(m)) return;
+        return TWinControl::WndProc(m);
+    case WM_DESTROY:
+        // A window destroys the menu it carries; the menu belongs to its items.
+        if (GetMenu(Handle())) ::SetMenu(Handle(), nullptr);
+        return DefaultHandler(m);
+    case WM_CONTEXTMENU:
+        if (popup_menu_ && popup_menu_->AutoPopup()) return ShowContextMenu(m.LParam);
+        return DefaultHandler(m);
     default:
         TWinControl::WndProc(m);
     }

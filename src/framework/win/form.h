@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "framework/core/set.h"
+#include "framework/win/shortcut.h"
 #include "framework/win/wincontrol.h"
 
 namespace korvane {
@@ -28,6 +29,9 @@ enum TPosition {
 };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+class TMainMenu;
+class TPopupMenu;
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
@@ -77,6 +81,20 @@ public:
     void SetActiveControl(TWinControl* control);
     void SetModalResult(TModalResult result) { modal_result_ = result; }
 
+    // The menu bar. The window carries its system menu; commands and
+    // shortcuts reach the items whether or not it still does.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+    // Opened by a right click anywhere on the form (or the context-menu key)
+    // when its AutoPopup is set.
+    TPopupMenu* PopupMenu() const { return popup_menu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+    // Runs the menu item of a shortcut: the menu bar's, then the popup menu's.
+    bool IsShortCut(TShortCut shortcut);
+    // The menu changed: the window is given its menu again and the form gets
+    // CM_MENUCHANGED.
+    void MenuChanged();
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
@@ -97,6 +115,7 @@ private:
     Size FrameSize() const;
     void PlaceOnFirstShow();
     void FocusActiveControl();
+    void ShowContextMenu(LPARAM screen_point);
 
     TFormBorderStyle border_style_ = bsSizeable;
     TBorderIcons border_icons_{biSystemMenu, biMinimize, biMaximize};
@@ -107,6 +126,8 @@ private:
     bool modal_ = false;
     TModalResult modal_result_ = mrNone;
     TWinControl* active_control_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    TPopupMenu* popup_menu_ = nullptr;
 };
 
 class TForm : public TCustomForm {

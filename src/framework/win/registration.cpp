@@ -6,6 +6,8 @@
 #include "framework/win/dialogs.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
+#include "framework/win/imglist.h"
+#include "framework/win/menus.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
 
@@ -24,6 +26,10 @@ void RegisterFrameworkClasses() {
         RegisterComponentClass<TOpenDialog>();
         RegisterComponentClass<TSaveDialog>();
         RegisterComponentClass<TTimer>();
+        RegisterComponentClass<TImageList>();
+        RegisterComponentClass<TMainMenu>();
+        RegisterComponentClass<TPopupMenu>();
+        RegisterComponentClass<TMenuItem>();
         return true;
     }();
     (void)done;

@@ -13,6 +13,7 @@
 #include "framework/win/extctrls.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
+#include "gallery_menus.h"
 
 namespace korvane {
 namespace {
@@ -94,6 +95,8 @@ public:
         timer_ = new TTimer(this);
         timer_->SetInterval(200);
         timer_->OnTimer = [this](TObject*) { progress_->SetPosition((progress_->Position() + 5) % 105); };
+
+        AddGalleryMenus(*this, [this](const std::string& text) { status_->SetCaption(text); });
     }
     std::string_view ClassName() const override { return kClassName; }
 

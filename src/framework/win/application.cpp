@@ -92,6 +92,11 @@ bool TApplication::ProcessMessage(MSG& msg) {
             form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam))
             return true;
     }
+    // Ctrl+F4, Ctrl+F6 and the child's system-menu keys in an MDI frame.
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)
+        if (TCustomForm* form = Screen ? Screen->FindForm(GetAncestor(msg.hwnd, GA_ROOT)) : nullptr;
+            form && form->ClientHandle() && TranslateMDISysAccel(form->ClientHandle(), &msg))
+            return true;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
     if (is_mouse_tracking_message(msg.message) && Screen) Screen->TrackMouse();

@@ -19,6 +19,8 @@ namespace {
 constexpr std::string_view kBorderStyleNames[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
                                                   "bsSizeToolWin"};
 constexpr std::string_view kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
+constexpr std::string_view kFormStyleNames[] = {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"};
+constexpr std::string_view kTileModeNames[] = {"tbHorizontal", "tbVertical"};
 constexpr std::string_view kPositionNames[] = {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                                                "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
                                                "poOwnerFormCenter"};
@@ -84,11 +86,14 @@ const PropertyTable& TCustomForm::Properties() const {
                          &TCustomForm::SetBorderStyle, bsSizeable)
             .integer("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight)
             .integer("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth)
+            .enumeration("FormStyle", kFormStyleNames, &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, fsNormal)
             .component("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
             .enumeration("Position", kPositionNames, &TCustomForm::Position, &TCustomForm::SetPosition,
                          poDesigned)
             .component("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
             .component("PopupMenu", &TCustomForm::PopupMenu, &TCustomForm::SetPopupMenu)
+            .enumeration("TileMode", kTileModeNames, &TCustomForm::TileMode, &TCustomForm::SetTileMode, tbHorizontal)
+            .component("WindowMenu", &TCustomForm::WindowMenu, &TCustomForm::SetWindowMenu)
             .build();
     return table;
 }
@@ -124,6 +129,18 @@ void TCustomForm::CreateParams(TCreateParams& p) {
     }
     if (!Enabled()) p.style |= WS_DISABLED;
     p.parent = Application && Application->HandleAllocated() ? Application->Handle() : nullptr;
+    if (form_style_ == fsStayOnTop) p.ex_style |= WS_EX_TOPMOST;
+    if (form_style_ == fsMDIChild) {
+        // Made visible by the client, which keeps a maximised state for it.
+        p.style = (p.style & ~WS_POPUP) | WS_CHILD | (Visible() ? WS_VISIBLE : 0);
+        p.ex_style |= WS_EX_MDICHILD;
+        TCustomForm* frame = MDIFrame();
+        p.parent = frame && frame != this ? frame->ClientHandle() : nullptr;
+        // A child made while the active one is maximised comes maximised (the
+        // system's rule; not every system keeps it).
+        TCustomForm* active = p.parent ? frame->ActiveMDIChild() : nullptr;
+        if (active && active != this && IsZoomed(active->Handle())) p.style |= WS_MAXIMIZE;
+    }
 }
 
 Size TCustomForm::FrameSize() const {
@@ -187,15 +204,17 @@ void TCustomForm::UpdateWindowBounds() {
 }
 
 void TCustomForm::CreateWnd() {
+    if (form_style_ == fsMDIChild && !MDIFrame()) throw Error("Cannot create form. No MDI forms are currently active");
     Size client = ClientRect().size();
     TWinControl::CreateWnd();
     if (menu_) ::SetMenu(Handle(), menu_->Handle());
+    if (form_style_ == fsMDIForm) CreateMDIClient();
     // The system's frame may differ from the estimate: the client size wins.
     if (TWinControl::ClientRect().size() != client) SetClientSize(client);
 }
 
 void TCustomForm::PlaceOnFirstShow() {
-    if (shown_before_) return;
+    if (shown_before_ || form_style_ == fsMDIChild) return;
     shown_before_ = true;
     Rect around;
     TCustomForm* main = Application ? Application->MainForm() : nullptr;
@@ -234,8 +253,14 @@ void TCustomForm::VisibleChanged() {
     }
     HandleNeeded();
     PlaceOnFirstShow();
-    ShowWindow(Handle(), SW_SHOWNORMAL);
-    SetForegroundWindow(Handle());
+    if (form_style_ == fsMDIChild) {
+        // Made visible by its client, maximised when the active child is: keep that state.
+        if (!IsWindowVisible(Handle())) ShowWindow(Handle(), SW_SHOW);
+        SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, WPARAM(Handle()), 0);
+    } else {
+        ShowWindow(Handle(), SW_SHOWNORMAL);
+        SetForegroundWindow(Handle());
+    }
     if (OnShow) OnShow(this);
 }
 
@@ -258,6 +283,7 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
     if (component == active_control_) active_control_ = nullptr;
     if (component == menu_) SetMenu(nullptr);
     if (component == popup_menu_) popup_menu_ = nullptr;
+    if (component == window_menu_) window_menu_ = nullptr;
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu) {
@@ -270,6 +296,7 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
     // The form keeps its client size when its menu comes or goes.
     if (HandleAllocated()) ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
     SetClientSize(client);
+    SetMDIWindowMenu();
     if (HandleAllocated()) Perform(CM_MENUCHANGED);
 }
 
@@ -282,7 +309,9 @@ void TCustomForm::SetPopupMenu(TPopupMenu* menu) {
 void TCustomForm::MenuChanged() {
     if (!menu_ || !HandleAllocated()) return;
     if (GetMenu(Handle()) != menu_->Handle()) ::SetMenu(Handle(), menu_->Handle());
-    else DrawMenuBar(Handle());
+    // The window menu's list of MDI children is written again.
+    if (mdi_client_) SendMessageW(mdi_client_, WM_MDIREFRESHMENU, 0, 0);
+    DrawMenuBar(Handle());
     Perform(CM_MENUCHANGED);
 }
 
@@ -307,7 +336,8 @@ void TCustomForm::Close() {
         if (modal_result_ == mrNone) modal_result_ = mrCancel;
         return;
     }
-    TCloseAction action = caHide;
+    // An MDI child cannot hide: it is minimised, or stays without a minimise box.
+    TCloseAction action = form_style_ != fsMDIChild ? caHide : border_icons_.contains(biMinimize) ? caMinimize : caNone;
     if (OnClose) OnClose(this, action);
     if (action == caNone) return;
     if (Application && Application->MainForm() == this) {
@@ -372,8 +402,13 @@ void TCustomForm::WndProc(TMessage& m) {
         return TWinControl::WndProc(m);
     case WM_DESTROY:
         // A window destroys the menu it carries; the menu belongs to its items.
-        if (GetMenu(Handle())) ::SetMenu(Handle(), nullptr);
+        if (form_style_ != fsMDIChild && GetMenu(Handle())) ::SetMenu(Handle(), nullptr);
+        mdi_client_ = nullptr;
         return DefaultHandler(m);
+    case WM_SIZE:
+        TWinControl::WndProc(m);
+        ArrangeMDIClient();
+        return;
     case WM_CONTEXTMENU:
         if (popup_menu_ && popup_menu_->AutoPopup()) return ShowContextMenu(m.LParam);
         return DefaultHandler(m);

@@ -44,6 +44,19 @@ void remove_entries(HMENU menu) {
     while (GetMenuItemCount(menu) > 0) RemoveMenu(menu, 0, MF_BYPOSITION);
 }
 
+UINT entry_id(HMENU menu, int position) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID;
+    return GetMenuItemInfoW(menu, UINT(position), TRUE, &info) ? info.wID : 0;
+}
+
+// Takes one item's entry out of a system menu (its drop-down stays its own).
+void remove_entry(HMENU menu, int command) {
+    for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i)
+        if (entry_id(menu, i) == UINT(command)) RemoveMenu(menu, UINT(i), MF_BYPOSITION);
+}
+
 TMenuItem* find_in(TMenuItem& item, UINT_PTR value, TFindItemKind kind) {
     for (int i = 0; i < item.Count(); ++i) {
         TMenuItem* child = item.Items(i);
@@ -164,6 +177,7 @@ void TMenuItem::Remove(TMenuItem* item) {
     if (at == items_.end()) return;
     items_.erase(at);
     item->parent_ = nullptr;
+    if (handle_) remove_entry(handle_, item->command_);
     Changed();
 }
 
@@ -204,10 +218,24 @@ void TMenuItem::DestroyHandle() {
     DestroyMenu(std::exchange(handle_, nullptr));
 }
 
+// Entries the system added stay where they are (an MDI frame's list of
+// children after the window menu's items, a maximised child's system menu
+// and buttons around the bar's entries): only the items' own entries are
+// taken out and put back, from the place of the first.
 void TMenuItem::RebuildHandle() {
     if (!handle_) return;
-    remove_entries(handle_);
     UINT position = 0;
+    bool found = false;
+    for (int i = GetMenuItemCount(handle_) - 1; i >= 0; --i) {
+        UINT id = entry_id(handle_, i);
+        bool own = std::any_of(items_.begin(), items_.end(),
+                               [&](const TMenuItem* item) { return UINT(item->command_) == id; });
+        if (!own) continue;
+        RemoveMenu(handle_, UINT(i), MF_BYPOSITION);
+        position = UINT(i);
+        found = true;
+    }
+    if (!found) position = 0;
     for (TMenuItem* item : items_)
         if (item->visible_) item->InsertInto(handle_, position++);
 }

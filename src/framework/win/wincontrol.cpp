@@ -133,8 +133,13 @@ void TWinControl::CreateWnd() {
     default_proc_ = RegisterFrameworkClass(p.class_name, p.superclass, p.class_style, FrameworkWindowProc);
     superclassed_ = p.superclass != nullptr;
     creating_control = this;
-    HWND window = CreateWindowExW(p.ex_style, p.class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
-                                  p.width, p.height, p.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND window = nullptr;
+    try {
+        window = CreateWindowHandle(p);
+    } catch (...) {
+        creating_control = nullptr;
+        throw;
+    }
     creating_control = nullptr;
     if (!window) {
         Detach();
@@ -146,10 +151,17 @@ void TWinControl::CreateWnd() {
         if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->HandleAllocated()) w->CreateWnd();
 }
 
+HWND TWinControl::CreateWindowHandle(const TCreateParams& p) {
+    return CreateWindowExW(p.ex_style, p.class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y, p.width,
+                           p.height, p.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
 void TWinControl::DestroyHandle() {
     if (!handle_) return;
-    DestroyWindow(handle_);  // children go with it; WM_NCDESTROY detaches each
+    DestroyWindowHandle();  // children go with it; WM_NCDESTROY detaches each
 }
+
+void TWinControl::DestroyWindowHandle() { DestroyWindow(handle_); }
 
 void TWinControl::RecreateWnd() {
     if (!handle_) return;

@@ -1,6 +1,7 @@
 #include "framework/win/form.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -11,6 +12,7 @@
 #include "framework/win/menus.h"
 #include "framework/win/screen.h"
 #include "framework/win/task_windows.h"
+#include "framework/win/toolbar.h"
 
 namespace korvane {
 
@@ -407,6 +409,10 @@ void TCustomForm::WndProc(TMessage& m) {
         return DefaultHandler(m);
     case WM_SIZE:
         TWinControl::WndProc(m);
+        // Tool bars take the new width; the MDI client the room below them.
+        for (int i = 0; i < ControlCount(); ++i)
+            if (auto* bar = dynamic_cast<TToolBar*>(Controls(i)); bar && bar->HandleAllocated())
+                SendMessageW(bar->Handle(), TB_AUTOSIZE, 0, 0);
         ArrangeMDIClient();
         return;
     case WM_CONTEXTMENU:

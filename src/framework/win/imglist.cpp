@@ -88,17 +88,33 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) co
 
 HIMAGELIST TImageList::Handle() const {
     if (handle_) return handle_;
-    handle_ = ImageList_Create(width_, height_, ILC_COLOR32 | ILC_MASK, Count(), 4);
+    handle_ = ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, Count(), 4);
     if (!handle_) throw Error("Cannot create an image list");
     if (Count() > 0) {
-        // The system list takes the cells with a mask made from the magenta
-        // pixels; the unused top byte is cleared so that it plays no part.
-        Image cleared = Image::copy_of(strip_);
-        for (int y = 0; y < cleared.height(); ++y)
-            for (int x = 0; x < cleared.width(); ++x) cleared.at(x, y) = rgb_of(cleared.at(x, y));
+        // The system list takes the pictures with their magenta pixels made
+        // black and a monochrome mask that is 1 there (rows of whole words).
+        const int w = strip_.width();
+        const std::size_t stride = std::size_t((w + 15) / 16 * 2);
+        std::vector<std::uint8_t> mask_bits(stride * std::size_t(height_), 0);
+        Image pictures = Image::copy_of(strip_);
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < w; ++x)
+                if (is_key(pictures.at(x, y))) {
+                    pictures.at(x, y) = 0;
+                    mask_bits[std::size_t(y) * stride + std::size_t(x / 8)] |= std::uint8_t(0x80 >> (x % 8));
+                }
+        UniqueGdi<HBITMAP> mask(CreateBitmap(w, height_, 1, 1, mask_bits.data()));
+        // A copy that no device context holds (a TBitmap keeps its own selected).
         TBitmap cells;
-        cells.SetImage(cleared);
-        ImageList_AddMasked(handle_, cells.Handle(), RGB(255, 0, 255));
+        cells.SetImage(pictures);
+        WindowDC screen(nullptr);
+        UniqueGdi<HBITMAP> image(CreateCompatibleBitmap(screen.get(), w, height_));
+        {
+            MemoryDC dc(screen.get());
+            SelectGuard select(dc.get(), image.get());
+            BitBlt(dc.get(), 0, 0, w, height_, cells.Canvas().Handle(), 0, 0, SRCCOPY);
+        }
+        ImageList_Add(handle_, image.get(), mask.get());
     }
     return handle_;
 }

@@ -64,7 +64,11 @@ protected:
 
 TEST_F(BarsTest, AToolBarLiesAlongTheTopAndItsButtonsClickCheckAndGroup) {
     auto* images = new TImageList(form_);
-    images->Add(Image(16, 16, pixel_rgb(0, 0, 255)));
+    // Blue with a magenta (transparent) top-left quarter.
+    Image picture(16, 16, pixel_rgb(0, 0, 255));
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) picture.at(x, y) = pixel_rgb(255, 0, 255);
+    images->Add(picture);
     auto* bar = Make<TToolBar>("ToolBar1");
     bar->SetImages(images);
     AddButton(bar, "Open", tbsButton, 0);
@@ -83,7 +87,12 @@ TEST_F(BarsTest, AToolBarLiesAlongTheTopAndItsButtonsClickCheckAndGroup) {
     EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 6);
     EXPECT_EQ(bar->Top(), 0);
     EXPECT_EQ(bar->Width(), form_->ClientWidth());
-    EXPECT_EQ(ScreenPixel(ButtonCentre(bar, 0)), RGB(0, 0, 255));  // the image on the button
+    // The image in the middle of the button, the button's face through its transparent pixels.
+    Point centre = ButtonCentre(bar, 0);
+    EXPECT_EQ(ScreenPixel(centre), RGB(0, 0, 255));
+    COLORREF face = ScreenPixel({centre.x - 9, centre.y - 6});  // left of the image
+    EXPECT_NE(face, RGB(255, 0, 255));
+    EXPECT_EQ(ScreenPixel({centre.x - 6, centre.y - 6}), face);
 
     ClickAt(ButtonCentre(bar, 0));
     ClickAt(ButtonCentre(bar, 2));

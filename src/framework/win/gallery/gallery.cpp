@@ -14,6 +14,7 @@
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
 #include "gallery_menus.h"
+#include "gallery_pages.h"
 
 namespace korvane {
 namespace {
@@ -27,7 +28,11 @@ public:
         SetBorderStyle(bsSingle);
         SetBorderIcons({biSystemMenu, biMinimize});
         SetBounds(40, 40, 0, 0);
-        SetClientSize({440, 300});
+
+        auto report = [this](const std::string& text) { status_->SetCaption(text); };
+        TImageList* images = MakeGalleryImages(this);
+        top_ = AddGalleryToolBar(*this, images, report);
+        SetClientSize({440, top_ + 330});
 
         auto* panel = Make<TPanel>(this, 8, 8, 424, 130);
         panel->SetBevelInner(bvLowered);
@@ -96,7 +101,8 @@ public:
         timer_->SetInterval(200);
         timer_->OnTimer = [this](TObject*) { progress_->SetPosition((progress_->Position() + 5) % 105); };
 
-        AddGalleryMenus(*this, [this](const std::string& text) { status_->SetCaption(text); });
+        AddGalleryTabsAndDates(*this, top_ + 300, report);
+        AddGalleryMenus(*this, images, report, [] { ShowGalleryMdiFrame(); });
     }
     std::string_view ClassName() const override { return kClassName; }
 
@@ -105,6 +111,7 @@ private:
     C* Make(TWinControl* parent, int x, int y, int w, int h) {
         auto* c = new C(this);
         c->SetParent(parent);
+        if (parent == this) y += top_;  // below the tool bar
         if (w > 0) c->SetBounds(x, y, w, h);
         else c->SetBounds(x, y, c->Width(), c->Height());
         return c;
@@ -135,6 +142,7 @@ private:
         page.SetMonochrome(w, h, rows, stride);
     }
 
+    int top_ = 0;
     TProgressBar* progress_;
     TStaticText* status_;
     TOpenDialog* dialog_;

@@ -2,19 +2,16 @@
 
 #include <cstdlib>
 
-#include "framework/win/imglist.h"
 #include "framework/win/menus.h"
 
 namespace korvane {
 
 namespace {
 
-enum GalleryImage { imgOpen, imgSave, imgCopy, imgPaste, imgAbout, kImageCount };
-
 // Five 16 × 16 pictures on magenta (transparent): a folder, a disk, two
 // sheets, a sheet on a board, and a round "i".
-Image GalleryImages() {
-    Image strip(16 * kImageCount, 16, pixel_rgb(255, 0, 255));
+Image GalleryPictures() {
+    Image strip(16 * kGalleryImageCount, 16, pixel_rgb(255, 0, 255));
     auto fill = [&](int image, int l, int t, int r, int b, Pixel p) {
         for (int y = t; y < b; ++y)
             for (int x = l; x < r; ++x) strip.at(image * 16 + x, y) = p;
@@ -68,9 +65,14 @@ private:
 
 }  // namespace
 
-void AddGalleryMenus(TForm& form, std::function<void(const std::string&)> report) {
-    auto* images = new TImageList(&form);
-    images->Add(GalleryImages());
+TImageList* MakeGalleryImages(TComponent* owner) {
+    auto* images = new TImageList(owner);
+    images->Add(GalleryPictures());
+    return images;
+}
+
+void AddGalleryMenus(TForm& form, TImageList* images, std::function<void(const std::string&)> report,
+                     std::function<void()> open_mdi) {
     MenuBuilder make(form, report);
 
     auto* menu = new TMainMenu(&form);
@@ -109,6 +111,10 @@ void AddGalleryMenus(TForm& form, std::function<void(const std::string&)> report
     view->Items(3)->SetChecked(true);
     make.Item(*view, "-");
     make.Item(*view, "&Disabled item")->SetEnabled(false);
+
+    TMenuItem* window = make.Item(menu->Items(), "&Window");
+    window->OnClick = nullptr;
+    make.Item(*window, "&MDI frame...", ShortCut('M', scCtrl))->OnClick = [open_mdi](TObject*) { open_mdi(); };
 
     TMenuItem* help = make.Item(menu->Items(), "&Help");
     help->OnClick = nullptr;

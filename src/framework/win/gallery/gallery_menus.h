@@ -6,10 +6,18 @@
 #include <string>
 
 #include "framework/win/form.h"
+#include "framework/win/imglist.h"
 
 namespace korvane {
 
-// Gives the form its menu bar and context menu; `report` shows what was chosen.
-void AddGalleryMenus(TForm& form, std::function<void(const std::string&)> report);
+enum GalleryImage { imgOpen, imgSave, imgCopy, imgPaste, imgAbout, kGalleryImageCount };
+
+// The pictures the gallery's menus and tool bar show, owned by `owner`.
+TImageList* MakeGalleryImages(TComponent* owner);
+
+// Gives the form its menu bar and context menu; `report` shows what was
+// chosen; `open_mdi` opens the MDI page.
+void AddGalleryMenus(TForm& form, TImageList* images, std::function<void(const std::string&)> report,
+                     std::function<void()> open_mdi);
 
 }  // namespace korvane

@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "base/error.h"
+#include "base/win32_text.h"
 #include "framework/win/application.h"
 #include "framework/win/form.h"
 #include "framework/win/imglist.h"
 #include "framework/win/menus.h"
-#include "framework/win/text.h"
 
 namespace korvane {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "base/error.h"
+#include "base/win32_text.h"
 #include "framework/core/properties.h"
 #include "framework/win/form.h"
 #include "framework/win/imglist.h"
 #include "framework/win/screen.h"
-#include "framework/win/text.h"
 
 namespace korvane {
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "base/error.h"
+#include "base/win32_text.h"
 #include "framework/core/properties.h"
 #include "framework/win/imglist.h"
-#include "framework/win/text.h"
 
 namespace korvane {
 

@@ -291,10 +291,10 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 void TCustomForm::SetMenu(TMainMenu* menu) {
     if (menu == menu_) return;
     if (menu_) menu_->RemoveFreeNotification(this);
-    if (ComponentState().contains(csDestroying)) return;
     Size client = ClientRect().size();
     menu_ = menu;
     if (menu_) menu_->FreeNotification(this);
+    if (ComponentState().contains(csDestroying)) return;
     // The form keeps its client size when its menu comes or goes.
     if (HandleAllocated()) ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
     SetClientSize(client);

@@ -258,6 +258,38 @@ TEST_F(MenusTest, ARightClickOpensTheFormsContextMenuAndTheChosenItemRuns) {
     EXPECT_EQ(clicks_, (std::vector<std::string>{"popup", "Paste1"}));
 }
 
+TEST_F(MenusTest, TheContextMenuKeyOpensItAtTheClientOriginAndAutoPopupOffKeepsItShut) {
+    auto* popup = new TPopupMenu(form_);
+    NewItem(form_, popup->Items(), "&Copy");
+    int opened = 0;
+    popup->OnPopup = [&](TObject*) { ++opened; };
+    form_->SetPopupMenu(popup);
+    form_->Show();
+    Pump();
+    Point origin = form_->ClientToScreen({0, 0});
+    RECT shown{};
+    {
+        UserDriver user([&](DWORD ui) {
+            PressKeys({VK_SHIFT, VK_F10});
+            HWND menu = WaitForPopupMenu(ui);
+            if (!menu) return;
+            Sleep(100);
+            GetWindowRect(menu, &shown);
+            PressKeys({VK_ESCAPE});
+        });
+        PumpUntil([&] { return opened == 1 && shown.right > 0; });
+    }
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(shown.left, origin.x);
+    EXPECT_EQ(shown.top, origin.y);
+
+    popup->SetAutoPopup(false);
+    ClickAt(form_->ClientToScreen({200, 150}), true);
+    Sleep(300);
+    Pump();
+    EXPECT_EQ(opened, 1);
+}
+
 TEST_F(MenusTest, PopupPlacesTheMenuByItsAlignmentAndReturnsWhenItCloses) {
     auto* popup = new TPopupMenu(form_);
     NewItem(form_, popup->Items(), "&Copy");

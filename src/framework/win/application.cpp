@@ -33,10 +33,6 @@ TShortCut pressed_modifiers() {
     return modifiers;
 }
 
-bool is_mouse_tracking_message(UINT msg) {
-    return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE || msg == WM_MOUSELEAVE || msg == WM_NCMOUSELEAVE;
-}
-
 }  // namespace
 
 TApplication::TApplication(TComponent* owner)
@@ -99,7 +95,6 @@ bool TApplication::ProcessMessage(MSG& msg) {
             return true;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
-    if (is_mouse_tracking_message(msg.message) && Screen) Screen->TrackMouse();
     return true;
 }
 

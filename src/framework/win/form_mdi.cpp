@@ -70,6 +70,7 @@ void TCustomForm::DestroyWindowHandle() {
 }
 
 void TCustomForm::DefaultHandler(TMessage& m) {
+    if (!HandleAllocated()) return TWinControl::DefaultHandler(m);  // a message without a window
     HWND window = Handle();
     if (form_style_ == fsMDIForm && mdi_client_)
         m.Result = DefFrameProcW(window, mdi_client_, m.Msg, m.WParam, m.LParam);

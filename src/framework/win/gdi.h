@@ -131,4 +131,19 @@ private:
     HWND window_ = nullptr;
 };
 
+// A window hook (SetWindowsHookExW) removed with UnhookWindowsHookEx.
+class UniqueHook {
+public:
+    explicit UniqueHook(HHOOK hook) : hook_(hook) {}
+    UniqueHook(const UniqueHook&) = delete;
+    UniqueHook& operator=(const UniqueHook&) = delete;
+    ~UniqueHook() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    HHOOK get() const { return hook_; }
+
+private:
+    HHOOK hook_;
+};
+
 }  // namespace korvane

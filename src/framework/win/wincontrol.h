@@ -40,6 +40,10 @@ public:
     // The topmost visible windowless child at a client point (enabled ones
     // only unless allow_disabled); null when none.
     TControl* ControlAtPos(Point p, bool allow_disabled = false) const;
+    // The control the mouse is over at a client point: an enabled windowless
+    // child there, else this control; null outside the client area. Asks for
+    // WM_MOUSELEAVE when the window is not yet watching for it.
+    TControl* MouseAt(Point p);
 
     int TabOrder() const;
     void SetTabOrder(int order);
@@ -57,7 +61,8 @@ public:
     void Invalidate() override;
     void Update() override;
 
-    // The framework control of a window; null for other windows.
+    // The framework control of a window; null for other windows, those of
+    // other processes included (safe for a handle that came from outside).
     static TWinControl* FindControl(HWND window);
 
 protected:
@@ -107,6 +112,7 @@ private:
     void Attach(HWND window);
     void Detach();
     void PaintHandler(TMessage& message);
+    void PaintFace(HDC dc);
     void RouteMouse(TMessage& message);
     bool Reflect(TMessage& message);
     void ApplyFont();

@@ -1,4 +1,4 @@
-#include "gallery_menus.h"
+#include "framework/win/gallery/gallery_menus.h"
 
 #include <cstdlib>
 

@@ -1,12 +1,15 @@
-#include "gallery_pages.h"
+#include "framework/win/gallery/gallery_pages.h"
+
+#include <memory>
+#include <utility>
 
 #include "framework/win/application.h"
 #include "framework/win/dtpicker.h"
+#include "framework/win/gallery/gallery_menus.h"
 #include "framework/win/menus.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/tabset.h"
 #include "framework/win/toolbar.h"
-#include "gallery_menus.h"
 
 namespace korvane {
 

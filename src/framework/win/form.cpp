@@ -47,7 +47,7 @@ TWinControl* first_tab_stop(TWinControl* container) {
 
 }  // namespace
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
     SetVisible(false);
     SetParentFont(false);
     SetParentColor(false);
@@ -72,7 +72,7 @@ TCustomForm::~TCustomForm() {
 
 const PropertyTable& TCustomForm::Properties() const {
     static const PropertyTable table =
-        PropertyBuilder<TCustomForm>(TWinControl::Properties())
+        PropertyBuilder<TCustomForm>(TScrollingWinControl::Properties())
             .integer("Width", &TCustomForm::Width, &TCustomForm::SetWidth)
             .never_stored()
             .integer("Height", &TCustomForm::Height, &TCustomForm::SetHeight)
@@ -80,7 +80,6 @@ const PropertyTable& TCustomForm::Properties() const {
             .boolean("ParentColor", &TCustomForm::ParentColor, &TCustomForm::SetParentColor, false)
             .boolean("ParentFont", &TCustomForm::ParentFont, &TCustomForm::SetParentFont, false)
             .boolean("Visible", &TCustomForm::Visible, &TCustomForm::SetVisible, false)
-            .boolean("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, true)
             .boolean("AutoSize", &TCustomForm::AutoSize, &TCustomForm::SetAutoSize, false)
             .set("BorderIcons", kBorderIconNames, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
                  TBorderIcons{biSystemMenu, biMinimize, biMaximize})
@@ -106,7 +105,7 @@ void TCustomForm::InitializeForm() {
 }
 
 void TCustomForm::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
+    TScrollingWinControl::CreateParams(p);
     p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     p.ex_style = WS_EX_CONTROLPARENT;
     const bool tool = border_style_ == bsToolWindow || border_style_ == bsSizeToolWin;
@@ -189,6 +188,7 @@ void TCustomForm::SetAutoSize(bool value) {
 
 // An auto-sized form's client area is the extent of its visible controls.
 void TCustomForm::AdjustSize() {
+    TScrollingWinControl::AdjustSize();
     if (!auto_size_ || ComponentState().contains(csLoading)) return;
     Size extent;
     for (int i = 0; i < ControlCount(); ++i) {
@@ -211,8 +211,10 @@ void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
     if (menu_) ::SetMenu(Handle(), menu_->Handle());
     if (form_style_ == fsMDIForm) CreateMDIClient();
-    // The system's frame may differ from the estimate: the client size wins.
+    // The system's frame may differ from the estimate: the client size wins,
+    // and the scroll bars follow the client area it gives.
     if (TWinControl::ClientRect().size() != client) SetClientSize(client);
+    UpdateScrollBars();
 }
 
 void TCustomForm::PlaceOnFirstShow() {
@@ -267,7 +269,7 @@ void TCustomForm::VisibleChanged() {
 }
 
 void TCustomForm::Loaded() {
-    TWinControl::Loaded();
+    TScrollingWinControl::Loaded();
     AdjustSize();
     if (Visible()) VisibleChanged();
 }
@@ -280,7 +282,7 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
-    TWinControl::Notification(component, operation);
+    TScrollingWinControl::Notification(component, operation);
     if (operation != opRemove) return;
     if (component == active_control_) active_control_ = nullptr;
     if (component == menu_) SetMenu(nullptr);
@@ -401,14 +403,14 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
         if (DispatchMenuMessage(m)) return;
-        return TWinControl::WndProc(m);
+        return TScrollingWinControl::WndProc(m);
     case WM_DESTROY:
         // A window destroys the menu it carries; the menu belongs to its items.
         if (form_style_ != fsMDIChild && GetMenu(Handle())) ::SetMenu(Handle(), nullptr);
         mdi_client_ = nullptr;
         return DefaultHandler(m);
     case WM_SIZE:
-        TWinControl::WndProc(m);
+        TScrollingWinControl::WndProc(m);
         // Tool bars take the new width; the MDI client the room below them.
         for (int i = 0; i < ControlCount(); ++i)
             if (auto* bar = dynamic_cast<TToolBar*>(Controls(i)); bar && bar->HandleAllocated())
@@ -419,7 +421,7 @@ void TCustomForm::WndProc(TMessage& m) {
         if (popup_menu_ && popup_menu_->AutoPopup()) return ShowContextMenu(m.LParam);
         return DefaultHandler(m);
     default:
-        TWinControl::WndProc(m);
+        TScrollingWinControl::WndProc(m);
     }
 }
 

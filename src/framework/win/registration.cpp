@@ -5,20 +5,25 @@
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/dialogs.h"
+#include "framework/win/dtpicker.h"
 #include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
 #include "framework/win/group_box.h"
 #include "framework/win/header_control.h"
+#include "framework/win/imglist.h"
 #include "framework/win/list_boxes.h"
 #include "framework/win/list_view.h"
+#include "framework/win/menus.h"
 #include "framework/win/scroll_bar.h"
 #include "framework/win/scroll_box.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/tab_controls.h"
+#include "framework/win/tabset.h"
 #include "framework/win/timer.h"
+#include "framework/win/toolbar.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/up_down.h"
 
@@ -56,6 +61,14 @@ void RegisterFrameworkClasses() {
         RegisterComponentClass<TOpenDialog>();
         RegisterComponentClass<TSaveDialog>();
         RegisterComponentClass<TTimer>();
+        RegisterComponentClass<TImageList>();
+        RegisterComponentClass<TMainMenu>();
+        RegisterComponentClass<TPopupMenu>();
+        RegisterComponentClass<TMenuItem>();
+        RegisterComponentClass<TToolBar>();
+        RegisterComponentClass<TToolButton>();
+        RegisterComponentClass<TTabSet>();
+        RegisterComponentClass<TDateTimePicker>();
         return true;
     }();
     (void)done;

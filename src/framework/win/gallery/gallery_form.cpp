@@ -13,6 +13,8 @@
 #include "framework/win/dialogs.h"
 #include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
+#include "framework/win/gallery/gallery_menus.h"
+#include "framework/win/gallery/gallery_pages.h"
 #include "framework/win/group_box.h"
 #include "framework/win/header_control.h"
 #include "framework/win/list_boxes.h"
@@ -29,6 +31,12 @@
 
 namespace korvane {
 
+namespace {
+// The gallery's height below its tool bar: the controls, the row of the tab
+// set and pickers, the status bar.
+constexpr int kContentHeight = 690;
+}  // namespace
+
 template <class C>
 C* TGalleryForm::Make(TWinControl* parent, int x, int y, int w, int h) {
     auto* c = new C(this);
@@ -43,7 +51,11 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsSingle);
     SetBorderIcons({biSystemMenu, biMinimize});
     SetBounds(40, 40, 0, 0);
-    SetClientSize({760, 660});
+
+    auto report = [this](const std::string& text) { status_->SetCaption(text); };
+    TImageList* images = MakeGalleryImages(this);
+    const int tool_bar_height = AddGalleryToolBar(*this, images, report);
+    SetClientSize({760, tool_bar_height + kContentHeight});
 
     auto* panel = Make<TPanel>(this, 8, 8, 424, 130);
     panel->SetBevelInner(bvLowered);
@@ -116,6 +128,11 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     timer_ = new TTimer(this);
     timer_->SetInterval(200);
     timer_->OnTimer = [this](TObject*) { progress_->SetPosition((progress_->Position() + 5) % 105); };
+
+    AddGalleryTabsAndDates(*this, kContentHeight - 48, report);
+    AddGalleryMenus(*this, images, report, [] { ShowGalleryMdiFrame(); });
+    // Everything after the tool bar (the first control) moves down below it.
+    for (int i = 1; i < ControlCount(); ++i) Controls(i)->SetTop(Controls(i)->Top() + tool_bar_height);
 }
 
 // Check boxes, radio buttons, a radio group, speed buttons, a track bar
@@ -164,7 +181,7 @@ void TGalleryForm::AddChoices(int top) {
         status_->SetCaption("Track bar at " + std::to_string(track->Position()));
     };
 
-    auto* bar = Make<TStatusBar>(this, 0, 660 - 20, 760, 20);
+    auto* bar = Make<TStatusBar>(this, 0, kContentHeight - 20, 760, 20);
     TStatusPanel& ready = bar->Panels().Add();
     ready.SetText("Ready");
     ready.SetWidth(120);

@@ -1,0 +1,271 @@
+#include "skin/engine/skin_manager.h"
+
+#include <algorithm>
+
+#include "base/strings.h"
+#include "framework/win/text.h"
+#include "framework/win/application.h"
+#include "framework/win/form.h"
+#include "framework/win/screen.h"
+#include "framework/win/timer.h"
+
+namespace korvane {
+
+TSkinManage* SkinManager = nullptr;
+
+namespace {
+
+// Class names are read up to this many characters.
+constexpr int kClassNameLength = 100;
+// The value the hook returns to refuse a creation.
+constexpr LRESULT kRefuseCreation = 10;
+
+std::string class_name_of(HWND window) {
+    wchar_t name[kClassNameLength + 1] = {};
+    const int length = GetClassNameW(window, name, kClassNameLength + 1);
+    return narrow(std::wstring_view(name, std::size_t(std::max(length, 0))));
+}
+
+// The facts of one window, found as TrySkinWindow asks for them.
+class WindowFacts : public SkinCandidate {
+public:
+    WindowFacts(TSkinManage& manager, HWND window) : manager_(manager), window_(window) {}
+
+    TCustomForm* form() const { return form_; }
+
+    bool AnswersSkinQuery() override { return SendMessageW(window_, WM_SKINQUERY, 0, 0) == 1; }
+    bool AlreadySkinned() override { return manager_.IsSkinnedWindow(window_); }
+    bool HasForm() override {
+        form_ = manager_.FindForm(window_);
+        return form_ != nullptr;
+    }
+    bool IsMdiChild() override {
+        if (!(GetWindowLongW(window_, GWL_STYLE) & WS_CHILD)) return false;
+        const HWND parent = GetParent(window_);
+        return parent && equals_ignore_case(class_name_of(parent), "MDIClient");
+    }
+    bool HasArea() override {
+        RECT r{};
+        GetWindowRect(window_, &r);
+        return std::int64_t(r.right - r.left) * (r.bottom - r.top) != 0;
+    }
+    int FormTag() override { return form_ ? form_->Tag() : 0; }
+    std::string ClassName() override { return class_name_of(window_); }
+    bool AskFormSkin(const std::string& class_name) override { return manager_.AskFormSkin(class_name); }
+    bool HasLoadedSkinData() override {
+        const ManagedSkinData* data = manager_.FindSkinData(window_);
+        return data && !data->Empty();
+    }
+
+private:
+    TSkinManage& manager_;
+    HWND window_;
+    TCustomForm* form_ = nullptr;
+};
+
+}  // namespace
+
+TSkinManage::TSkinManage(FormSkinningFactory factory)
+    : TComponent(nullptr), factory_(std::move(factory)), timer_(std::make_unique<TTimer>(nullptr)) {
+    timer_->SetEnabled(false);
+    timer_->SetInterval(kActionDelay);
+    timer_->OnTimer = [this](TObject*) { TimerTick(); };
+    if (!SkinManager) SkinManager = this;
+    // The manager ends with the application, before the program returns.
+    application_ = Application;
+    if (application_) application_->FreeNotification(this);
+}
+
+TSkinManage::~TSkinManage() {
+    timer_.reset();
+    hook_.reset();
+    while (!forms_.empty()) {
+        forms_.back()->Unskin(true);
+        forms_.pop_back();
+    }
+    retired_.clear();
+    popups_.clear();
+    if (SkinManager == this) SkinManager = nullptr;
+}
+
+void TSkinManage::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == application_) delete this;  // the last thing done here
+}
+
+void TSkinManage::InstallHook() {
+    if (hook_) return;
+    hook_.reset(SetWindowsHookExW(WH_CBT, HookProcedure, nullptr, GetCurrentThreadId()));
+}
+
+LRESULT CALLBACK TSkinManage::HookProcedure(int code, WPARAM wparam, LPARAM lparam) {
+    TSkinManage* manager = SkinManager;
+    if (code < 0 || !manager) return CallNextHookEx(nullptr, code, wparam, lparam);
+    manager->FreeRetired();
+    const HWND window = reinterpret_cast<HWND>(wparam);
+    switch (code) {
+    case HCBT_CREATEWND:
+        if (manager->WindowCreating(window, *reinterpret_cast<CBT_CREATEWNDW*>(lparam))) return kRefuseCreation;
+        break;
+    case HCBT_DESTROYWND:
+        manager->UnskinPopupWindow(window);
+        manager->UnskinWindow(window);
+        break;
+    case HCBT_ACTIVATE:
+        manager->schedule_.NoteActivation();
+        manager->TrySkinWindow(window);
+        break;
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+bool TSkinManage::WindowCreating(HWND window, const CBT_CREATEWNDW& creation) {
+    const std::string class_name = class_name_of(window);
+    const HWND parent = creation.lpcs ? creation.lpcs->hwndParent : nullptr;
+    switch (creation_verdict(class_name, parent && IsSkinnedWindow(parent))) {
+    case CreationVerdict::Refuse: return true;
+    case CreationVerdict::Popup: SkinPopupWindow(window); break;
+    case CreationVerdict::Allow: break;
+    }
+    return false;
+}
+
+void TSkinManage::AddSkinData(ManagedSkinData* data) {
+    if (!data || HasSkinData(data)) return;
+    skin_datas_.push_back(data);
+}
+
+void TSkinManage::RemoveSkinData(ManagedSkinData* data) {
+    if (!HasSkinData(data)) return;
+    std::erase(skin_datas_, data);
+    if (notify_target_ == data) notify_target_ = nullptr;
+}
+
+bool TSkinManage::HasSkinData(const ManagedSkinData* data) const {
+    return std::find(skin_datas_.begin(), skin_datas_.end(), data) != skin_datas_.end();
+}
+
+bool TSkinManage::TrySkinWindow(HWND window) {
+    WindowFacts facts(*this, window);
+    if (skin_refusal(Enabled(), scanning_, facts) != SkinRefusal::None) return false;
+    std::unique_ptr<FormSkinning> skinning = factory_(window);
+    if (!skinning) return false;
+    skinning->Attach(*FindSkinData(window), facts.form());
+    forms_.push_back(std::move(skinning));
+    PostMessageW(window, WM_SKINSTART, 0, 1000);
+    return true;
+}
+
+bool TSkinManage::UnskinWindow(HWND window) {
+    auto it = std::find_if(forms_.begin(), forms_.end(), [&](const auto& f) { return f->Window() == window; });
+    if (it == forms_.end()) return false;
+    (*it)->Unskin(true);
+    Discard(std::size_t(it - forms_.begin()));
+    return true;
+}
+
+void TSkinManage::Discard(std::size_t index) {
+    std::unique_ptr<FormSkinning> skinning = std::move(forms_[index]);
+    forms_.erase(forms_.begin() + std::ptrdiff_t(index));
+    if (skinning->Busy()) retired_.push_back(std::move(skinning));
+}
+
+void TSkinManage::FreeRetired() {
+    std::erase_if(retired_, [](const auto& f) { return !f->Busy(); });
+}
+
+bool TSkinManage::IsSkinnedWindow(HWND window) const {
+    return std::any_of(forms_.begin(), forms_.end(), [&](const auto& f) { return f->Window() == window; });
+}
+
+TCustomForm* TSkinManage::FindForm(HWND window) const { return Screen ? Screen->FindForm(window) : nullptr; }
+
+std::vector<SkinDataFacts> TSkinManage::SkinDataList(HWND window) const {
+    std::vector<SkinDataFacts> list;
+    for (ManagedSkinData* data : skin_datas_) {
+        auto* owner = dynamic_cast<TWinControl*>(data->Component().Owner());
+        const bool owns = window && owner && owner->HandleAllocated() && owner->Handle() == window;
+        list.push_back({data->SkinFormtype(), owns});
+    }
+    return list;
+}
+
+ManagedSkinData* TSkinManage::FindSkinData(HWND window) {
+    const int index = choose_skin_data(SkinDataList(window), class_name_of(window));
+    return index < 0 ? nullptr : skin_datas_[std::size_t(index)];
+}
+
+bool TSkinManage::AskFormSkin(const std::string& class_name) {
+    const int index = form_skin_judge(SkinDataList(nullptr));
+    return index < 0 || skin_datas_[std::size_t(index)]->SkinsFormClass(class_name);
+}
+
+void TSkinManage::SkinPopupWindow(HWND window) {
+    if (!Enabled() || IsSkinnedPopup(window) || SendMessageW(window, WM_SKINQUERY, 0, 0) == 1) return;
+    const ManagedSkinData* data = FindSkinData(window);
+    if (data && !data->Empty()) popups_.push_back(window);
+}
+
+void TSkinManage::UnskinPopupWindow(HWND window) {
+    auto it = std::find(popups_.begin(), popups_.end(), window);
+    if (it != popups_.end()) popups_.erase(it);
+}
+
+bool TSkinManage::IsSkinnedPopup(HWND window) const {
+    return std::find(popups_.begin(), popups_.end(), window) != popups_.end();
+}
+
+void TSkinManage::Schedule(SkinAction action, unsigned delay) {
+    timer_->SetInterval(delay);
+    if (schedule_.Schedule(action)) {
+        timer_->SetEnabled(false);  // a request not yet run is replaced and waits anew
+        timer_->SetEnabled(true);
+    }
+}
+
+bool TSkinManage::ActionPending() const { return timer_ && timer_->Enabled(); }
+
+void TSkinManage::ReloadAll() {
+    for (const auto& f : forms_) f->DropTitleButtons();
+}
+
+void TSkinManage::TimerTick() {
+    timer_->SetEnabled(false);
+    FreeRetired();
+    switch (schedule_.TakePending()) {
+    case SkinAction::Activate: Activate(); break;
+    case SkinAction::Deactivate: Deactivate(); break;
+    case SkinAction::Refresh: Refresh(); break;
+    case SkinAction::None: return;
+    }
+    if (ManagedSkinData* target = std::exchange(notify_target_, nullptr)) target->SkinChanged();
+}
+
+void TSkinManage::Activate() {
+    scanning_ = true;
+    if (Screen)
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            if (i < Screen->FormCount()) TrySkinWindow(Screen->Forms(i)->Handle());
+    scanning_ = false;
+}
+
+void TSkinManage::Deactivate() {
+    while (!forms_.empty()) {
+        const std::size_t last = forms_.size() - 1;
+        const HWND window = forms_[last]->Window();
+        forms_[last]->Unskin(false);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Discard(last);
+    }
+}
+
+void TSkinManage::Refresh() {
+    for (const auto& f : forms_) {
+        f->DropTitleButtons();
+        f->ComputeFrameMetrics();
+    }
+    for (const auto& f : forms_) f->ApplySkinChange();
+}
+
+}  // namespace korvane

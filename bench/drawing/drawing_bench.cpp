@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/engine/drawing.h"
-#include "skin/engine/region.h"
+#include "skin/draw/drawing.h"
+#include "skin/draw/region.h"
 
 namespace korvane {
 namespace {

@@ -11,7 +11,7 @@
 #include "convert/converter.h"
 #include "framework/win/application.h"
 #include "framework/win/resources.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 

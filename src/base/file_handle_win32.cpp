@@ -29,7 +29,7 @@ std::intptr_t open_file(const std::string& path, FileMode mode) {
         case FileMode::open_write: access = GENERIC_WRITE; break;
         case FileMode::open_read_write: access = GENERIC_READ | GENERIC_WRITE; break;
     }
-    return reinterpret_cast<std::intptr_t>(CreateFileW(win32::widen(path).c_str(), access,
+    return reinterpret_cast<std::intptr_t>(CreateFileW(widen(path).c_str(), access,
                                                        FILE_SHARE_READ, nullptr, disposition,
                                                        FILE_ATTRIBUTE_NORMAL, nullptr));
 }

@@ -14,7 +14,6 @@ namespace korvane {
 namespace {
 
 using win32::system_text;
-using win32::widen;
 
 HANDLE as_handle(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
 

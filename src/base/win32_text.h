@@ -1,12 +1,19 @@
 #pragma once
-// Text between the system's wide-character calls and UTF-8 (Win32 build only).
+// Interface texts are UTF-8 inside the program and UTF-16 at the Win32 boundary
+// (Win32 build only). The one copy of these conversions for every layer.
 
 #include <string>
+#include <string_view>
 
-namespace korvane::win32 {
+namespace korvane {
 
-std::wstring widen(const std::string& utf8);
+std::wstring widen(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
+
+namespace win32 {
+
 // The system's text for an error code, as FormatMessage gives it.
 std::string system_text(unsigned long error);
 
-}  // namespace korvane::win32
+}  // namespace win32
+}  // namespace korvane

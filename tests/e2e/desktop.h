@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane::e2e {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "labels.h"
-#include "skin/engine/drawing.h"
+#include "skin/draw/drawing.h"
 
 namespace korvane::skinpreview {
 

@@ -6,7 +6,7 @@
 #include "framework/win/error_text.h"
 #include "framework/win/registration.h"
 #include "framework/win/task_windows.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 #include "framework/win/window_class.h"
 
 namespace korvane {

@@ -1,7 +1,7 @@
 #include "framework/win/canvas.h"
 
 #include "framework/win/bitmap.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 
 #include "framework/core/properties.h"
 #include "framework/win/application.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 

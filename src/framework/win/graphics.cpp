@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 

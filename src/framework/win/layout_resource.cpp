@@ -8,7 +8,7 @@
 #include "framework/core/component.h"
 #include "framework/core/layout_reader.h"
 #include "framework/win/resources.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 

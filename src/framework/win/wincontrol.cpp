@@ -9,7 +9,7 @@
 #include "framework/win/application.h"
 #include "framework/win/bitmap.h"
 #include "framework/win/form.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 #include "framework/win/window_class.h"
 
 namespace korvane {

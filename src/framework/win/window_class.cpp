@@ -3,7 +3,7 @@
 #include <map>
 
 #include "base/error.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane {
 

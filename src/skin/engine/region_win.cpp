@@ -9,7 +9,7 @@
 namespace korvane {
 namespace {
 
-UniqueRegion region_of(const RegionBatch& batch) {
+UniqueGdi<HRGN> region_of(const RegionBatch& batch) {
     // RGNDATA: the 32-byte header, then the rectangles. RECT storage keeps
     // the block aligned for both.
     static_assert(sizeof(RGNDATAHEADER) == 2 * sizeof(RECT));
@@ -26,7 +26,7 @@ UniqueRegion region_of(const RegionBatch& batch) {
         block[2 + i] = {r.left, r.top, r.right, r.bottom};
     }
     const auto* data = reinterpret_cast<const RGNDATA*>(block.data());
-    UniqueRegion region(ExtCreateRegion(nullptr, DWORD(block.size() * sizeof(RECT)), data));
+    UniqueGdi<HRGN> region(ExtCreateRegion(nullptr, DWORD(block.size() * sizeof(RECT)), data));
     if (!region)
         throw Error(format("could not make a window region of %d rectangles",
                            int(batch.rects.size())));
@@ -35,15 +35,15 @@ UniqueRegion region_of(const RegionBatch& batch) {
 
 }  // namespace
 
-UniqueRegion CreateRegion(std::span<const RegionBatch> batches) {
+UniqueGdi<HRGN> CreateRegion(std::span<const RegionBatch> batches) {
     if (batches.empty()) {
-        UniqueRegion empty(CreateRectRgn(0, 0, 0, 0));
+        UniqueGdi<HRGN> empty(CreateRectRgn(0, 0, 0, 0));
         if (!empty) throw Error("could not make an empty window region");
         return empty;
     }
-    UniqueRegion result = region_of(batches.front());
+    UniqueGdi<HRGN> result = region_of(batches.front());
     for (const RegionBatch& batch : batches.subspan(1)) {
-        const UniqueRegion part = region_of(batch);
+        const UniqueGdi<HRGN> part = region_of(batch);
         if (CombineRgn(result.get(), result.get(), part.get(), RGN_OR) == ERROR)
             throw Error("could not join the parts of a window region");
     }

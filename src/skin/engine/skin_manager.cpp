@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/strings.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 #include "framework/win/application.h"
 #include "framework/win/form.h"
 #include "framework/win/screen.h"

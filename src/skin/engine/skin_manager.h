@@ -27,7 +27,7 @@
 
 #include "framework/core/component.h"
 #include "framework/win/gdi.h"
-#include "skin/engine/manager_rules.h"
+#include "skin/draw/manager_rules.h"
 
 namespace korvane {
 

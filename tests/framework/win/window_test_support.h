@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "framework/win/application.h"
-#include "framework/win/text.h"
+#include "base/win32_text.h"
 
 namespace korvane::testing {
 

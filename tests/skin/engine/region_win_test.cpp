@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "skin/engine/region_win.h"
-#include "skin/engine/pictures.h"
+#include "skin/draw/pictures.h"
 
 namespace korvane {
 namespace {
@@ -24,7 +24,7 @@ std::vector<Rect> rects_of(HRGN region) {
 }
 
 TEST(CreateRegion, OneOpaquePixelAtAnOffset) {
-    const UniqueRegion region = CreateRegion(RegionFromBitmap(image_of({"M.M", "MMM"}), {10, 5}));
+    const UniqueGdi<HRGN> region = CreateRegion(RegionFromBitmap(image_of({"M.M", "MMM"}), {10, 5}));
     ASSERT_TRUE(region);
     EXPECT_EQ(rects_of(region.get()), (std::vector<Rect>{{11, 5, 12, 6}}));
     EXPECT_TRUE(PtInRegion(region.get(), 11, 5));
@@ -32,7 +32,7 @@ TEST(CreateRegion, OneOpaquePixelAtAnOffset) {
 }
 
 TEST(CreateRegion, AllKeyGivesAnEmptyRegion) {
-    const UniqueRegion region = CreateRegion(RegionFromBitmap(image_of({"MM", "MM"}), {0, 0}));
+    const UniqueGdi<HRGN> region = CreateRegion(RegionFromBitmap(image_of({"MM", "MM"}), {0, 0}));
     ASSERT_TRUE(region);
     RECT box;
     EXPECT_EQ(GetRgnBox(region.get(), &box), NULLREGION);
@@ -50,17 +50,17 @@ TEST(CreateRegion, ThreeBatchesJoinIntoOneRegionWithEveryRectangle) {
     for (const RegionBatch& batch : batches)
         expected.insert(expected.end(), batch.rects.begin(), batch.rects.end());
 
-    const UniqueRegion region = CreateRegion(batches);
+    const UniqueGdi<HRGN> region = CreateRegion(batches);
     EXPECT_EQ(rects_of(region.get()), expected);
     RECT box;
     EXPECT_EQ(GetRgnBox(region.get(), &box), COMPLEXREGION);
     EXPECT_EQ((Rect{box.left, box.top, box.right, box.bottom}), (Rect{-3, 7, 97, 97}));
 }
 
-TEST(UniqueRegion, MovingHandsOverTheHandleAndReleaseGivesItUp) {
-    UniqueRegion first(CreateRectRgn(0, 0, 4, 4));
+TEST(UniqueGdiRegion, MovingHandsOverTheHandleAndReleaseGivesItUp) {
+    UniqueGdi<HRGN> first(CreateRectRgn(0, 0, 4, 4));
     const HRGN handle = first.get();
-    UniqueRegion second = std::move(first);
+    UniqueGdi<HRGN> second = std::move(first);
     EXPECT_FALSE(first);
     EXPECT_EQ(second.get(), handle);
     const HRGN released = second.release();

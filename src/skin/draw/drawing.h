@@ -9,8 +9,8 @@
 
 #include "base/geometry.h"
 #include "base/image.h"
-#include "skin/engine/blit.h"
-#include "skin/engine/strip.h"
+#include "skin/draw/blit.h"
+#include "skin/draw/strip.h"
 
 namespace korvane {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/engine/blit.h"
-#include "skin/engine/pictures.h"
+#include "skin/draw/blit.h"
+#include "skin/draw/pictures.h"
 
 namespace korvane {
 namespace {

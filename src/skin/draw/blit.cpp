@@ -1,4 +1,4 @@
-#include "skin/engine/blit.h"
+#include "skin/draw/blit.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include <functional>
 #include <random>
 
-#include "skin/engine/drawing.h"
-#include "skin/engine/transform.h"
+#include "skin/draw/drawing.h"
+#include "skin/draw/transform.h"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/engine/region.h"
+#include "skin/draw/region.h"
 
 #include <algorithm>
 #include <cstdint>

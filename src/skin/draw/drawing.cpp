@@ -1,4 +1,4 @@
-#include "skin/engine/drawing.h"
+#include "skin/draw/drawing.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "skin/engine/manager_rules.h"
+#include "skin/draw/manager_rules.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "skin/engine/strip.h"
+#include "skin/draw/strip.h"
 
 namespace korvane {
 

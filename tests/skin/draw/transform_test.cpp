@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/engine/transform.h"
-#include "skin/engine/pictures.h"
+#include "skin/draw/transform.h"
+#include "skin/draw/pictures.h"
 
 namespace korvane {
 namespace {

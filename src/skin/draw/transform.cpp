@@ -1,4 +1,4 @@
-#include "skin/engine/transform.h"
+#include "skin/draw/transform.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/engine/manager_rules.h"
+#include "skin/draw/manager_rules.h"
 
 namespace korvane {
 namespace {

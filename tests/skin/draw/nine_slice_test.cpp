@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/engine/drawing.h"
-#include "skin/engine/pictures.h"
+#include "skin/draw/drawing.h"
+#include "skin/draw/pictures.h"
 
 namespace korvane {
 namespace {

@@ -8,10 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace korvane {
+#include "skin/data/skin_options.h"
 
-// Which windows a skin data component skins.
-enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog };
+namespace korvane {
 
 // What the manager does with a window of the user-interface thread that is
 // being created.

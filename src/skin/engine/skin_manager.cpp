@@ -53,7 +53,7 @@ public:
     std::string ClassName() override { return class_name_of(window_); }
     bool AskFormSkin(const std::string& class_name) override { return manager_.AskFormSkin(class_name); }
     bool HasLoadedSkinData() override {
-        const ManagedSkinData* data = manager_.FindSkinData(window_);
+        const TSkinData* data = manager_.FindSkinData(window_);
         return data && !data->Empty();
     }
 
@@ -72,6 +72,7 @@ TSkinManage::TSkinManage(FormSkinningFactory factory)
     timer_->OnTimer = [this](TObject*) { TimerTick(); };
     if (!SkinManager) SkinManager = this;
     // The manager ends with the application, before the program returns.
+    previous_listener_ = SetSkinDataListener(this);
     application_ = Application;
     if (application_) application_->FreeNotification(this);
 }
@@ -85,6 +86,7 @@ TSkinManage::~TSkinManage() {
     }
     retired_.clear();
     popups_.clear();
+    SetSkinDataListener(previous_listener_);
     if (SkinManager == this) SkinManager = nullptr;
 }
 
@@ -130,18 +132,53 @@ bool TSkinManage::WindowCreating(HWND window, const CBT_CREATEWNDW& creation) {
     return false;
 }
 
-void TSkinManage::AddSkinData(ManagedSkinData* data) {
+void TSkinManage::AddSkinData(TSkinData* data) {
     if (!data || HasSkinData(data)) return;
     skin_datas_.push_back(data);
 }
 
-void TSkinManage::RemoveSkinData(ManagedSkinData* data) {
+void TSkinManage::RemoveSkinData(TSkinData* data) {
     if (!HasSkinData(data)) return;
     std::erase(skin_datas_, data);
     if (notify_target_ == data) notify_target_ = nullptr;
 }
 
-bool TSkinManage::HasSkinData(const ManagedSkinData* data) const {
+void TSkinManage::Register(TSkinData& data) {
+    AddSkinData(&data);
+    if (data.SkinFormtype() == sfMainform) InstallHook();
+}
+
+void TSkinManage::SkinDataLoaded(TSkinData& data) {
+    AddSkinData(&data);
+    if (data.SkinFormtype() != sfMainform) {
+        SetEnabled(true);
+        RaiseActivationCount();
+        if (auto* form = dynamic_cast<TCustomForm*>(data.Owner())) TrySkinWindow(form->Handle());
+        return;
+    }
+    InstallHook();
+    if (data.Active()) Schedule(SkinAction::Activate);  // a component without a skin has cleared Active
+}
+
+void TSkinManage::SkinDataActiveChanged(TSkinData& data) {
+    if (data.SkinFormtype() != sfMainform) return;
+    Register(data);
+    if (data.Active() && data.Empty()) return;
+    Schedule(data.Active() ? SkinAction::Activate : SkinAction::Deactivate);
+    notify_target_ = &data;
+}
+
+void TSkinManage::SkinDataChanged(TSkinData& data) {
+    if (data.ComponentState().contains(csLoading) || data.SkinFormtype() != sfMainform) return;
+    Register(data);
+    notify_target_ = &data;
+    ReloadAll();
+    Schedule(SkinAction::Refresh);
+}
+
+void TSkinManage::SkinDataDestroying(TSkinData& data) { RemoveSkinData(&data); }
+
+bool TSkinManage::HasSkinData(const TSkinData* data) const {
     return std::find(skin_datas_.begin(), skin_datas_.end(), data) != skin_datas_.end();
 }
 
@@ -182,27 +219,27 @@ TCustomForm* TSkinManage::FindForm(HWND window) const { return Screen ? Screen->
 
 std::vector<SkinDataFacts> TSkinManage::SkinDataList(HWND window) const {
     std::vector<SkinDataFacts> list;
-    for (ManagedSkinData* data : skin_datas_) {
-        auto* owner = dynamic_cast<TWinControl*>(data->Component().Owner());
+    for (TSkinData* data : skin_datas_) {
+        auto* owner = dynamic_cast<TWinControl*>(data->Owner());
         const bool owns = window && owner && owner->HandleAllocated() && owner->Handle() == window;
         list.push_back({data->SkinFormtype(), owns});
     }
     return list;
 }
 
-ManagedSkinData* TSkinManage::FindSkinData(HWND window) {
+TSkinData* TSkinManage::FindSkinData(HWND window) {
     const int index = choose_skin_data(SkinDataList(window), class_name_of(window));
     return index < 0 ? nullptr : skin_datas_[std::size_t(index)];
 }
 
 bool TSkinManage::AskFormSkin(const std::string& class_name) {
     const int index = form_skin_judge(SkinDataList(nullptr));
-    return index < 0 || skin_datas_[std::size_t(index)]->SkinsFormClass(class_name);
+    return index < 0 || skin_datas_[std::size_t(index)]->IsFormSkinned(class_name);
 }
 
 void TSkinManage::SkinPopupWindow(HWND window) {
     if (!Enabled() || IsSkinnedPopup(window) || SendMessageW(window, WM_SKINQUERY, 0, 0) == 1) return;
-    const ManagedSkinData* data = FindSkinData(window);
+    const TSkinData* data = FindSkinData(window);
     if (data && !data->Empty()) popups_.push_back(window);
 }
 
@@ -238,7 +275,7 @@ void TSkinManage::TimerTick() {
     case SkinAction::Refresh: Refresh(); break;
     case SkinAction::None: return;
     }
-    if (ManagedSkinData* target = std::exchange(notify_target_, nullptr)) target->SkinChanged();
+    if (TSkinData* target = std::exchange(notify_target_, nullptr)) target->FireSkinChanged();
 }
 
 void TSkinManage::Activate() {

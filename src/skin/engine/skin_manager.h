@@ -28,6 +28,7 @@
 #include "framework/core/component.h"
 #include "framework/win/gdi.h"
 #include "skin/draw/manager_rules.h"
+#include "skin/engine/skin_data.h"
 
 namespace korvane {
 
@@ -39,27 +40,13 @@ constexpr UINT WM_SKINREPAINT = 0x3502;
 constexpr UINT WM_SKINSTART = 0x3503;
 constexpr UINT WM_SKINQUERY = 0x3504;
 
-// What the manager needs of a skin data component (TSkinData) registered with it.
-class ManagedSkinData {
-public:
-    virtual ~ManagedSkinData() = default;
-    virtual TComponent& Component() = 0;
-    virtual TSkinFormType SkinFormtype() const = 0;
-    // No skin definition has been loaded.
-    virtual bool Empty() const = 0;
-    // The form skin question: whether windows of that class are skinned.
-    virtual bool SkinsFormClass(const std::string& class_name) = 0;
-    // A change it asked for has been applied to the windows: OnSkinChanged.
-    virtual void SkinChanged() = 0;
-};
-
 // What the manager needs of the form-skinning object of one window.
 class FormSkinning {
 public:
     virtual ~FormSkinning() = default;
     virtual HWND Window() const = 0;
     // Attaches to a framework form, or to a plain window when form is null.
-    virtual void Attach(ManagedSkinData& data, TCustomForm* form) = 0;
+    virtual void Attach(TSkinData& data, TCustomForm* form) = 0;
     // Gives the window back its own frame; released (by the manager, as the
     // window goes or the program ends) leaves the window's colours alone.
     virtual void Unskin(bool released) = 0;
@@ -75,7 +62,7 @@ public:
 // Makes the form-skinning object for a window.
 using FormSkinningFactory = std::function<std::unique_ptr<FormSkinning>(HWND window)>;
 
-class TSkinManage : public TComponent {
+class TSkinManage : public TComponent, public TSkinDataListener {
 public:
     static constexpr std::string_view kClassName = "TSkinManage";
     // The delay of every deferred action.
@@ -89,9 +76,9 @@ public:
     void InstallHook();
     bool HookInstalled() const { return bool(hook_); }
 
-    void AddSkinData(ManagedSkinData* data);
-    void RemoveSkinData(ManagedSkinData* data);
-    bool HasSkinData(const ManagedSkinData* data) const;
+    void AddSkinData(TSkinData* data);
+    void RemoveSkinData(TSkinData* data);
+    bool HasSkinData(const TSkinData* data) const;
 
     // Skins a top-level window or dialog when every condition holds; true
     // when a form-skinning object was attached.
@@ -100,7 +87,7 @@ public:
     bool UnskinWindow(HWND window);
     bool IsSkinnedWindow(HWND window) const;
     // The skin data component that serves the window; null when none is registered.
-    ManagedSkinData* FindSkinData(HWND window);
+    TSkinData* FindSkinData(HWND window);
     // The form skin question, asked of the first sfMainform component; yes without one.
     bool AskFormSkin(const std::string& class_name);
     // The framework form whose window this is; null for dialogs and foreign windows.
@@ -116,7 +103,7 @@ public:
     // Every skinned window drops its title-bar button objects at once.
     void ReloadAll();
     // Whose OnSkinChanged fires after the next action; null for none.
-    void SetNotifyTarget(ManagedSkinData* data) { notify_target_ = data; }
+    void SetNotifyTarget(TSkinData* data) { notify_target_ = data; }
 
     bool Enabled() const { return schedule_.Enabled(); }
     void SetEnabled(bool value) { schedule_.SetEnabled(value); }
@@ -125,6 +112,12 @@ public:
     // The timer of the deferred actions is running.
     bool ActionPending() const;
     int SkinnedWindowCount() const { return int(forms_.size()); }
+
+    // What the skin data components report.
+    void SkinDataLoaded(TSkinData& data) override;
+    void SkinDataActiveChanged(TSkinData& data) override;
+    void SkinDataChanged(TSkinData& data) override;
+    void SkinDataDestroying(TSkinData& data) override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -138,6 +131,8 @@ private:
     void Deactivate();
     void Refresh();
     std::vector<SkinDataFacts> SkinDataList(HWND window) const;
+    // A component made in code meets the manager when it first needs it.
+    void Register(TSkinData& data);
     // Takes the object out of the list; frees it unless its procedure runs.
     void Discard(std::size_t index);
     void FreeRetired();
@@ -151,10 +146,11 @@ private:
     // Let go of while their window procedure was running.
     std::vector<std::unique_ptr<FormSkinning>> retired_;
     std::vector<HWND> popups_;
-    std::vector<ManagedSkinData*> skin_datas_;
+    std::vector<TSkinData*> skin_datas_;
     SkinActionSchedule schedule_;
     bool scanning_ = false;
-    ManagedSkinData* notify_target_ = nullptr;
+    TSkinData* notify_target_ = nullptr;
+    TSkinDataListener* previous_listener_ = nullptr;
 };
 
 // The one manager; null until a skin data component needs it.

@@ -3,12 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "base/strings.h"
+#include "framework/core/layout_reader.h"
 #include "framework/win/application.h"
 #include "framework/win/form.h"
+#include "skin/data/skin_store.h"
+#include "skin/engine/registration.h"
 #include "skin/engine/skin_manager.h"
 
 namespace korvane {
@@ -16,30 +22,33 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class FakeSkinData : public TComponent, public ManagedSkinData {
-public:
-    FakeSkinData(TComponent* owner, TSkinFormType type, std::string name) : TComponent(owner), type_(type) {
-        SetName(name);
-    }
-    ~FakeSkinData() override {
-        if (SkinManager) SkinManager->RemoveSkinData(this);
-    }
-    TComponent& Component() override { return *this; }
-    TSkinFormType SkinFormtype() const override { return type_; }
-    bool Empty() const override { return empty; }
-    bool SkinsFormClass(const std::string& class_name) override {
-        asked.push_back(class_name);
-        return class_name != refused_class;
-    }
-    void SkinChanged() override { ++changes; }
+// The tool's skin package.
+const std::vector<std::uint8_t>& DefaultSkin() {
+    static const std::vector<std::uint8_t> bytes = [] {
+        std::ifstream in(KORVANE_TEST_DATA "/../../data/skins/default.skn", std::ios::binary);
+        return std::vector<std::uint8_t>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }();
+    return bytes;
+}
 
-    bool empty = false;
+// A skin data component holding the default skin, which logs the classes it is
+// asked about (refusing one of them) and counts its announced changes.
+struct LoggedSkinData {
+    LoggedSkinData(TSkinFormType type, const std::string& name, TComponent* owner = nullptr)
+        : data(new TSkinData(owner)) {
+        data->SetName(name);
+        data->SetSkinFormtype(type);
+        data->LoadFromPackage(DefaultSkin());
+        data->OnFormSkin = [this](TObject*, const std::string& class_name, bool& skin) {
+            asked.push_back(class_name);
+            skin = class_name != refused_class;
+        };
+        data->OnSkinChanged = [this](TObject*) { ++changes; };
+    }
+    TSkinData* data;
     std::string refused_class;
     Log asked;
     int changes = 0;
-
-private:
-    TSkinFormType type_;
 };
 
 // Subclasses its window as the real object does: it answers WM_SKINQUERY and
@@ -53,8 +62,8 @@ public:
         RemovePropW(window_, kProp);
     }
     HWND Window() const override { return window_; }
-    void Attach(ManagedSkinData& data, TCustomForm* form) override {
-        log_.push_back("attach " + Title() + " with " + data.Component().Name() + (form ? " (form)" : ""));
+    void Attach(TSkinData& data, TCustomForm* form) override {
+        log_.push_back("attach " + Title() + " with " + data.Name() + (form ? " (form)" : ""));
         SetPropW(window_, kProp, this);
         old_proc_ = WNDPROC(SetWindowLongPtrW(window_, GWLP_WNDPROC, LONG_PTR(&Procedure)));
     }
@@ -120,15 +129,15 @@ protected:
         wc.lpszClassName = L"KorvanePlainWindow";
         RegisterClassW(&wc);
         manager_ = new TSkinManage([this](HWND window) { return std::make_unique<FakeSkinning>(window, log_); });
-        main_data_ = new FakeSkinData(nullptr, sfMainform, "MainData");
-        manager_->AddSkinData(main_data_);
+        main_ = std::make_unique<LoggedSkinData>(sfMainform, "MainData");
+        manager_->AddSkinData(main_->data);
         manager_->InstallHook();
     }
     void TearDown() override {
         for (HWND w : windows_)
             if (IsWindow(w)) DestroyWindow(w);
         delete SkinManager;
-        delete main_data_;
+        delete main_->data;
         app_.reset();
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -160,7 +169,7 @@ protected:
 
     std::unique_ptr<TApplication> app_;
     TSkinManage* manager_ = nullptr;
-    FakeSkinData* main_data_ = nullptr;
+    std::unique_ptr<LoggedSkinData> main_;
     std::vector<HWND> windows_;
     Log log_;
 };
@@ -184,11 +193,12 @@ TEST_F(SkinManagerTest, NothingIsSkinnedWhileSkinningIsOffOrTheSkinDataIsEmpty) 
     Show(off);
     EXPECT_FALSE(manager_->IsSkinnedWindow(off));
     manager_->SetEnabled(true);
-    main_data_->empty = true;
+    auto* without_skin = new TSkinData(nullptr);  // the last main component serves
+    manager_->AddSkinData(without_skin);
     HWND empty = Plain(L"empty");
     Show(empty);
     EXPECT_FALSE(manager_->IsSkinnedWindow(empty));
-    main_data_->empty = false;
+    delete without_skin;
     EXPECT_TRUE(manager_->TrySkinWindow(empty));
     EXPECT_FALSE(manager_->TrySkinWindow(empty));  // it answers WM_SKINQUERY now
     EXPECT_EQ(log_, (Log{"attach empty with MainData"}));
@@ -262,25 +272,25 @@ TEST_F(SkinManagerTest, StandardDialogsTakeTheDialogComponentWhenThereIsOne) {
     };
     HWND first = dialog(L"first");
     Show(first);
-    auto* dialogs = new FakeSkinData(nullptr, sfDialog, "DialogData");
-    manager_->AddSkinData(dialogs);
+    LoggedSkinData dialogs(sfDialog, "DialogData");
+    manager_->AddSkinData(dialogs.data);
     HWND second = dialog(L"second");
     Show(second);
     HWND plain = Plain(L"plain");
     Show(plain);
     EXPECT_EQ(log_, (Log{"attach first with MainData", "attach second with DialogData", "attach plain with MainData"}));
-    EXPECT_EQ(main_data_->asked, (Log{"#32770", "#32770", "KorvanePlainWindow"}));
+    EXPECT_EQ(main_->asked, (Log{"#32770", "#32770", "KorvanePlainWindow"}));
     DestroyWindow(second);
-    delete dialogs;
+    delete dialogs.data;
 }
 
 TEST_F(SkinManagerTest, TheFormSkinQuestionOfTheMainComponentDecides) {
     manager_->SetEnabled(true);
-    main_data_->refused_class = "KorvanePlainWindow";
+    main_->refused_class = "KorvanePlainWindow";
     HWND w = Plain(L"refused");
     Show(w);
     EXPECT_FALSE(manager_->IsSkinnedWindow(w));
-    EXPECT_EQ(main_data_->asked, Log{"KorvanePlainWindow"});
+    EXPECT_EQ(main_->asked, Log{"KorvanePlainWindow"});
 }
 
 TEST_F(SkinManagerTest, BeforeTheFirstActivationActionsOnlySwitchSkinningAndStartNoTimer) {
@@ -301,7 +311,7 @@ TEST_F(SkinManagerTest, DeactivateGivesEveryWindowItsFrameBackRepaintsItAndAnnou
     PumpFor(50);
     log_.clear();
     g_paints = 0;
-    manager_->SetNotifyTarget(main_data_);
+    manager_->SetNotifyTarget(main_->data);
     manager_->Schedule(SkinAction::Deactivate);
     EXPECT_TRUE(manager_->ActionPending());
     EXPECT_EQ(manager_->SkinnedWindowCount(), 2);
@@ -311,10 +321,10 @@ TEST_F(SkinManagerTest, DeactivateGivesEveryWindowItsFrameBackRepaintsItAndAnnou
     EXPECT_EQ(manager_->SkinnedWindowCount(), 0);
     EXPECT_EQ(log_, (Log{"unskin b", "freed b", "unskin a", "freed a"}));
     EXPECT_GE(g_paints, 2);
-    EXPECT_EQ(main_data_->changes, 1);
+    EXPECT_EQ(main_->changes, 1);
     EXPECT_FALSE(manager_->Enabled());
     PumpFor(300);
-    EXPECT_EQ(main_data_->changes, 1);
+    EXPECT_EQ(main_->changes, 1);
 }
 
 TEST_F(SkinManagerTest, TwoSchedulesWithinTheDelayRunOnlyTheLast) {
@@ -323,14 +333,14 @@ TEST_F(SkinManagerTest, TwoSchedulesWithinTheDelayRunOnlyTheLast) {
     Show(a);
     PumpFor(50);
     log_.clear();
-    manager_->SetNotifyTarget(main_data_);
+    manager_->SetNotifyTarget(main_->data);
     manager_->Schedule(SkinAction::Deactivate);
     PumpFor(100);
     manager_->Schedule(SkinAction::Refresh);
     PumpFor(400);
     EXPECT_EQ(log_, (Log{"drop buttons a", "metrics a", "apply a"}));
     EXPECT_TRUE(manager_->IsSkinnedWindow(a));
-    EXPECT_EQ(main_data_->changes, 1);
+    EXPECT_EQ(main_->changes, 1);
 }
 
 TEST_F(SkinManagerTest, RefreshRebuildsEveryWindowBeforeReapplyingAny) {
@@ -358,14 +368,14 @@ TEST_F(SkinManagerTest, ActivateSkinsEveryFormOfTheScreenLastFirstMakingTheirWin
     auto* two = new TForm(app_.get());
     two->SetCaption("form two");
     ASSERT_FALSE(two->HandleAllocated());
-    manager_->SetNotifyTarget(main_data_);
+    manager_->SetNotifyTarget(main_->data);
     manager_->Schedule(SkinAction::Activate);
     PumpFor(400);
     EXPECT_TRUE(manager_->Enabled());
     EXPECT_TRUE(two->HandleAllocated());
     EXPECT_EQ(log_, (Log{"attach form two with MainData (form)", "attach form one with MainData (form)",
                          "start form two", "start form one"}));
-    EXPECT_EQ(main_data_->changes, 1);
+    EXPECT_EQ(main_->changes, 1);
 }
 
 TEST_F(SkinManagerTest, AWindowDestroyedInsideItsOwnProcedureIsFreedOnlyAfterItReturns) {
@@ -406,6 +416,107 @@ TEST_F(SkinManagerTest, TheManagerEndsWithTheApplicationBeforeTheProgramReturns)
     app_.reset();
     EXPECT_EQ(SkinManager, nullptr);
     EXPECT_EQ(log_, (Log{"attach app form with MainData (form)", "release app form", "freed app form"}));
+}
+
+// A form whose stored layout holds a skin data component with these
+// properties; its "SkinStream" holds the package given.
+TForm* FormWithSkinData(TComponent* owner, const std::string& caption, const std::string& properties,
+                        const std::vector<std::uint8_t>& package) {
+    RegisterSkinClasses();
+    std::vector<std::uint8_t> stream = WriteSkinStream(package);
+    std::string hex;
+    for (std::uint8_t b : stream) hex += format("%02X", unsigned(b));
+    auto* form = new TForm(owner);
+    ReadLayout("object Host: TForm\n  Caption = '" + caption + "'\n  object SkinData1: TSkinData\n" + properties +
+                   "    SkinStream = {" + hex + "}\n  end\nend\n",
+               *form);
+    return form;
+}
+
+TSkinData& SkinDataOf(TForm& form) { return static_cast<TSkinData&>(*form.FindComponent("SkinData1")); }
+
+TEST_F(SkinManagerTest, AStoredComponentWithoutASkinClearsActiveAndSkinsOnceLoadedAndActivated) {
+    TForm* host = FormWithSkinData(app_.get(), "host", "    Active = True\n", {});
+    TSkinData& data = SkinDataOf(*host);
+    EXPECT_FALSE(data.Active());
+    EXPECT_TRUE(manager_->HasSkinData(&data));
+    EXPECT_FALSE(manager_->Enabled());
+    host->Show();
+    EXPECT_EQ(manager_->ActivationCount(), 1);
+    EXPECT_FALSE(manager_->IsSkinnedWindow(host->Handle()));
+
+    TSkinStore store(nullptr);
+    store.Store().Add().Data().WriteBuffer(DefaultSkin());
+    int changes = 0;
+    data.OnSkinChanged = [&](TObject*) { ++changes; };
+    data.LoadFromSkinStore(store, 0);
+    data.SetActive(true);
+    EXPECT_TRUE(manager_->ActionPending());
+    PumpFor(400);
+    EXPECT_TRUE(manager_->IsSkinnedWindow(host->Handle()));
+    EXPECT_EQ(log_, (Log{"attach host with SkinData1 (form)", "start host"}));
+    EXPECT_EQ(changes, 1);  // the refresh the load asked for was replaced by the activation
+}
+
+TEST_F(SkinManagerTest, ActiveBeforeAnyActivationOnlySwitchesSkinningOnAndWindowsAreSkinnedAsActivated) {
+    TForm* host = FormWithSkinData(app_.get(), "host", "", DefaultSkin());
+    TSkinData& data = SkinDataOf(*host);
+    EXPECT_EQ(manager_->ActivationCount(), 0);
+    data.SetActive(true);
+    EXPECT_TRUE(manager_->Enabled());
+    EXPECT_FALSE(manager_->ActionPending());
+    EXPECT_TRUE(manager_->HookInstalled());
+    host->Show();
+    EXPECT_TRUE(manager_->IsSkinnedWindow(host->Handle()));
+    EXPECT_EQ(log_, Log{"attach host with SkinData1 (form)"});
+}
+
+TEST_F(SkinManagerTest, SettingActiveTwiceAsksTheManagerOnce) {
+    HWND w = Plain(L"first");
+    Show(w);
+    TForm* host = FormWithSkinData(app_.get(), "host", "", DefaultSkin());
+    TSkinData& data = SkinDataOf(*host);
+    int changes = 0;
+    data.OnSkinChanged = [&](TObject*) { ++changes; };
+    data.SetActive(true);
+    ASSERT_TRUE(manager_->ActionPending());
+    PumpFor(400);
+    EXPECT_EQ(changes, 1);
+    data.SetActive(true);
+    EXPECT_FALSE(manager_->ActionPending());
+    PumpFor(400);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(SkinManagerTest, ActiveFalseAfterActivationReleasesEveryWindowLaterAndAnnouncesOnce) {
+    TForm* host = FormWithSkinData(app_.get(), "host", "    Active = True\n", DefaultSkin());
+    TSkinData& data = SkinDataOf(*host);
+    EXPECT_TRUE(data.Active());
+    EXPECT_TRUE(manager_->Enabled());  // the activation the layout asked for, before any window
+    host->Show();
+    HWND other = Plain(L"other");
+    Show(other);
+    PumpFor(50);
+    int changes = 0;
+    data.OnSkinChanged = [&](TObject*) { ++changes; };
+    log_.clear();
+    g_paints = 0;
+    data.SetActive(false);
+    EXPECT_EQ(manager_->SkinnedWindowCount(), 2);
+    PumpFor(400);
+    EXPECT_EQ(manager_->SkinnedWindowCount(), 0);
+    EXPECT_EQ(log_, (Log{"unskin other", "freed other", "unskin host", "freed host"}));
+    EXPECT_GE(g_paints, 1);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(SkinManagerTest, AComponentForOneFormSkinsItsFormAsItIsLoaded) {
+    TForm* host = FormWithSkinData(app_.get(), "own", "    SkinFormtype = sfOnlyThisForm\n", DefaultSkin());
+    EXPECT_TRUE(manager_->Enabled());
+    EXPECT_EQ(manager_->ActivationCount(), 1);
+    EXPECT_TRUE(manager_->IsSkinnedWindow(host->Handle()));
+    EXPECT_EQ(manager_->FindSkinData(host->Handle()), &SkinDataOf(*host));
+    EXPECT_EQ(log_, Log{"attach own with SkinData1 (form)"});
 }
 
 }  // namespace

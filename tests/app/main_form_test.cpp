@@ -45,11 +45,10 @@ protected:
     std::vector<std::string> convert_logging_titles(const std::string& source, const std::string& target,
                                                     int answer = 0) {
         std::vector<std::string> titles;
-        auto original = form_->WindowProc;
-        form_->WindowProc = [&](TMessage& m) {
+        WindowProcHook hook(*form_, [&](TMessage& m, const TWndMethod& next) {
             if (m.Msg == WM_SETTEXT) titles.push_back(narrow(reinterpret_cast<const wchar_t*>(m.LParam)));
-            original(m);
-        };
+            next(m);
+        });
         form_->HandleNeeded();
         form_->SourceFileName = source;
         form_->TargetFileName = target;
@@ -65,7 +64,6 @@ protected:
         } else {
             click();
         }
-        form_->WindowProc = original;
         return titles;
     }
 

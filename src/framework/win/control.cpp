@@ -35,13 +35,13 @@ TShiftState KeysToShiftState(WPARAM keys) {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
-    WindowProc = [this](TMessage& m) { WndProc(m); };
     font_.OnChange = [this](TFont&) { FontChanged(); };
 }
 
 TControl::~TControl() {
     if (Screen) Screen->ControlDestroyed(this);
     SetParent(nullptr);
+    ReleaseHooks();
 }
 
 const PropertyTable& TControl::Properties() const {
@@ -126,6 +126,7 @@ void TControl::SetVisible(bool visible) {
     if (!visible) Invalidate();
     visible_ = visible;
     VisibleChanged();
+    Perform(CM_VISIBLECHANGED, visible);
     if (parent_) parent_->AdjustSize();
 }
 

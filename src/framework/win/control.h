@@ -1,8 +1,8 @@
 #pragma once
 // TControl: everything visible on a form, with or without a window of its
-// own. Every control routes its messages through WindowProc, which anyone
-// may replace (keeping the old one to pass messages on); the default sends
-// them to WndProc and from there to the control's handlers.
+// own. Every control routes its messages through WindowProc, which passes
+// them through the hooks put on it (window_proc_hook.h) and then to WndProc
+// and from there to the control's handlers.
 //
 // TGraphicControl: a control without a window; its parent forwards mouse
 // messages to it and lets it paint on the parent's device context.
@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/geometry.h"
 #include "framework/core/component.h"
@@ -18,6 +19,7 @@
 #include "framework/core/set.h"
 #include "framework/win/canvas.h"
 #include "framework/win/messages.h"
+#include "framework/win/window_proc_hook.h"
 
 namespace korvane {
 
@@ -49,8 +51,9 @@ public:
     std::string_view ClassName() const override { return kClassName; }
     const PropertyTable& Properties() const override;
 
-    // The replaceable message method. Perform sends one message through it.
-    std::function<void(TMessage&)> WindowProc;
+    // Every message of the control: through its hooks, then WndProc.
+    // Perform sends one message through it.
+    void WindowProc(TMessage& message);
     LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
 
     TWinControl* Parent() const { return parent_; }
@@ -151,6 +154,9 @@ protected:
     Rect bounds_;
 
 private:
+    friend class WindowProcHook;
+    void CallHooksBefore(TMessage& message, std::uint64_t order);
+    void ReleaseHooks();
     void DispatchMouse(TMessage& message);
     void ParentFontChanged();
     void ParentColorChanged();
@@ -166,6 +172,7 @@ private:
     bool applying_parent_ = false;  // a font or colour taken from the parent
     TCursor cursor_ = crDefault;
     bool clicked_ = false;
+    std::vector<WindowProcHook*> hooks_;  // in the order they were put on
 };
 
 // A windowless control that paints itself on its parent's device context.

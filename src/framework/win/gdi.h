@@ -131,7 +131,7 @@ private:
     HWND window_ = nullptr;
 };
 
-// A window hook removed with UnhookWindowsHookEx.
+// A window hook (SetWindowsHookExW) removed with UnhookWindowsHookEx.
 class UniqueHook {
 public:
     UniqueHook() = default;

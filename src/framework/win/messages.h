@@ -23,6 +23,7 @@ constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
+// Sent to a control after its Visible changed; wParam is the new value (1 or 0).
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;
 constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
@@ -34,6 +35,11 @@ constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 // Posted to a form that frees itself once the current message is done.
 constexpr UINT CM_RELEASE = CM_BASE + 33;
+// A windowed control's face painted into the device context in wParam (client
+// coordinates), by its WM_PAINT, WM_PRINTCLIENT and WM_ERASEBKGND, before the
+// windowless children are painted over it. A hook that answers it without
+// passing it on paints the face in the control's place and keeps the children.
+constexpr UINT CM_PAINTFACE = CM_BASE + 0x100;
 
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;

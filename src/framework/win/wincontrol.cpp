@@ -11,20 +11,42 @@
 #include "framework/win/form.h"
 #include "base/win32_text.h"
 #include "framework/win/window_class.h"
+#include "framework/win/window_property.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"Korvane.Control";
-// The control whose window is being created: its first messages come before
-// CreateWindowExW returns the handle.
-thread_local TWinControl* creating_control = nullptr;
+// The controls whose windows are being created on this thread, innermost
+// last. A window's first messages come before CreateWindowExW returns its
+// handle, and a hook may create another framework window in between.
+thread_local std::vector<TWinControl*> creating_controls;
+
+class CreatingControl {
+public:
+    explicit CreatingControl(TWinControl* control) { creating_controls.push_back(control); }
+    CreatingControl(const CreatingControl&) = delete;
+    CreatingControl& operator=(const CreatingControl&) = delete;
+    ~CreatingControl() { creating_controls.pop_back(); }
+};
+
+// The smallest control id no child window of `parent` has: notifications
+// that carry no handle (WM_MEASUREITEM) name the child by its id.
+UINT_PTR free_child_id(HWND parent) {
+    std::vector<UINT_PTR> taken;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        taken.push_back(UINT_PTR(GetWindowLongPtrW(child, GWLP_ID)));
+    std::sort(taken.begin(), taken.end());
+    UINT_PTR id = 1;
+    for (UINT_PTR t : taken)
+        if (t == id) ++id;
+    return id;
+}
 
 bool is_mouse_message(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK; }
 
-// The child window a parent notification is about; null for other messages.
-HWND notification_source(const TMessage& m) {
+// The child window a notification to `parent` is about; null for other messages.
+HWND notification_source(HWND parent, const TMessage& m) {
     switch (m.Msg) {
     case WM_COMMAND:
     case WM_HSCROLL:
@@ -41,6 +63,12 @@ HWND notification_source(const TMessage& m) {
         auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
         return dis->CtlType == ODT_MENU ? nullptr : dis->hwndItem;
     }
+    case WM_MEASUREITEM: {
+        // Sent while the child is being created, before its handle is known: it
+        // is found by its control id.
+        auto* mis = reinterpret_cast<const MEASUREITEMSTRUCT*>(m.LParam);
+        return mis->CtlType == ODT_MENU ? nullptr : GetDlgItem(parent, int(mis->CtlID));
+    }
     default:
         return nullptr;
     }
@@ -49,9 +77,9 @@ HWND notification_source(const TMessage& m) {
 }  // namespace
 
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-    TWinControl* control = TWinControl::FindControl(window);
-    if (!control && creating_control) {
-        control = std::exchange(creating_control, nullptr);
+    auto* control = static_cast<TWinControl*>(FrameworkObject(window));
+    if (!control && !creating_controls.empty() && !creating_controls.back()->HandleAllocated()) {
+        control = creating_controls.back();
         control->Attach(window);
     }
     if (!control) return DefWindowProcW(window, msg, wparam, lparam);
@@ -86,21 +114,20 @@ const PropertyTable& TWinControl::Properties() const {
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
-    // Window properties can be read across processes: a window of another program
-    // built on this framework carries a pointer into that program's memory.
-    DWORD process = 0;
-    if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId())
-        return nullptr;
-    return static_cast<TWinControl*>(GetPropW(window, kControlProperty));
+    return static_cast<TWinControl*>(ControlProperty().get(window));
 }
 
 void TWinControl::Attach(HWND window) {
     handle_ = window;
-    SetPropW(window, kControlProperty, this);
+    SetFrameworkObject(window, this);
+    ControlProperty().set(window, this);
 }
 
 void TWinControl::Detach() {
-    RemovePropW(handle_, kControlProperty);
+    if (handle_) {
+        SetFrameworkObject(handle_, nullptr);
+        ControlProperty().remove(handle_);
+    }
     handle_ = nullptr;
     capture_control_ = nullptr;
 }
@@ -132,10 +159,13 @@ void TWinControl::CreateWnd() {
         throw Error("Control '" + Name() + "' has no parent window");
     default_proc_ = RegisterFrameworkClass(p.class_name, p.superclass, p.class_style, FrameworkWindowProc);
     superclassed_ = p.superclass != nullptr;
-    creating_control = this;
-    HWND window = CreateWindowExW(p.ex_style, p.class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
-                                  p.width, p.height, p.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    creating_control = nullptr;
+    HMENU id = (p.style & WS_CHILD) ? reinterpret_cast<HMENU>(free_child_id(p.parent)) : nullptr;
+    HWND window;
+    {
+        CreatingControl creating(this);
+        window = CreateWindowExW(p.ex_style, p.class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
+                                 p.width, p.height, p.parent, id, GetModuleHandleW(nullptr), nullptr);
+    }
     if (!window) {
         Detach();
         throw Error("Error creating window " + narrow(p.class_name));
@@ -330,17 +360,26 @@ void TWinControl::PaintControls(HDC dc, const Rect& clip) {
     }
 }
 
-// Paints the face and the windowless children, through an off-screen bitmap
-// when double-buffered. A wrapped standard control paints its own face.
+// The face a control paints itself: a wrapped standard control's own
+// painting, else PaintWindow.
+void TWinControl::PaintFace(HDC dc) {
+    if (superclassed_) {
+        TMessage inner{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+        DefaultHandler(inner);
+    } else {
+        PaintWindow(dc);
+    }
+}
+
+// Paints the face (CM_PAINTFACE, which hooks may answer) and the windowless
+// children over it, into the DC in wParam (WM_PRINTCLIENT, or WM_PAINT with
+// a DC) or the window's own, through an off-screen bitmap when
+// double-buffered. A wrapped standard control without windowless children
+// paints itself in its WM_PAINT.
 void TWinControl::PaintHandler(TMessage& m) {
     HDC given = reinterpret_cast<HDC>(m.WParam);
     auto paint = [&](HDC dc, const Rect& clip) {
-        if (superclassed_) {
-            TMessage inner{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
-            DefaultHandler(inner);
-        } else {
-            PaintWindow(dc);
-        }
+        Perform(CM_PAINTFACE, reinterpret_cast<WPARAM>(dc));
         PaintControls(dc, clip);
     };
     auto paint_buffered = [&](HDC dc, const Rect& clip) {
@@ -377,7 +416,7 @@ void TWinControl::RouteMouse(TMessage& m) {
 }
 
 bool TWinControl::Reflect(TMessage& m) {
-    HWND source = notification_source(m);
+    HWND source = notification_source(handle_, m);
     TWinControl* child = FindControl(source);
     if (!child || child == this) return false;
     m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
@@ -386,16 +425,19 @@ bool TWinControl::Reflect(TMessage& m) {
 
 void TWinControl::WndProc(TMessage& m) {
     if (is_mouse_message(m.Msg)) return RouteMouse(m);
-    if (notification_source(m)) {  // about a child window: the child gets it as CN_ + message
+    if (notification_source(handle_, m)) {  // about a child window: the child gets it as CN_ + message
         if (!Reflect(m)) DefaultHandler(m);
         return;
     }
     switch (m.Msg) {
     case WM_PAINT:
+    case WM_PRINTCLIENT:
         return PaintHandler(m);
+    case CM_PAINTFACE:
+        return PaintFace(reinterpret_cast<HDC>(m.WParam));
     case WM_ERASEBKGND:
         if (superclassed_) return DefaultHandler(m);
-        if (!double_buffered_) PaintWindow(reinterpret_cast<HDC>(m.WParam));
+        if (!double_buffered_) Perform(CM_PAINTFACE, m.WParam);
         m.Result = 1;
         return;
     case WM_SETCURSOR:

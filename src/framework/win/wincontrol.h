@@ -57,7 +57,8 @@ public:
     void Invalidate() override;
     void Update() override;
 
-    // The framework control of a window; null for other windows.
+    // The framework control of a window; null for other windows, those of
+    // other processes included (safe for a handle that came from outside).
     static TWinControl* FindControl(HWND window);
 
 protected:
@@ -102,6 +103,7 @@ private:
     void Attach(HWND window);
     void Detach();
     void PaintHandler(TMessage& message);
+    void PaintFace(HDC dc);
     void RouteMouse(TMessage& message);
     bool Reflect(TMessage& message);
     void ApplyFont();

@@ -26,6 +26,7 @@ WNDPROC RegisterFrameworkClass(const std::wstring& name, const wchar_t* supercla
         wc.style = class_style;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     }
+    wc.cbWndExtra += sizeof(LONG_PTR);
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.lpszClassName = name.c_str();
@@ -33,6 +34,23 @@ WNDPROC RegisterFrameworkClass(const std::wstring& name, const wchar_t* supercla
         throw Error("Cannot register window class " + narrow(name));
     registered.emplace(name, standard);
     return standard;
+}
+
+namespace {
+
+// The slot is the last pointer of the window's extra bytes.
+int object_slot(HWND window) {
+    return int(GetClassLongPtrW(window, GCL_CBWNDEXTRA)) - int(sizeof(LONG_PTR));
+}
+
+}  // namespace
+
+void* FrameworkObject(HWND window) {
+    return reinterpret_cast<void*>(GetWindowLongPtrW(window, object_slot(window)));
+}
+
+void SetFrameworkObject(HWND window, void* object) {
+    SetWindowLongPtrW(window, object_slot(window), reinterpret_cast<LONG_PTR>(object));
 }
 
 }  // namespace korvane

@@ -81,15 +81,14 @@ TEST_F(ControlsTest, ReplacedWindowProcSeesEveryMessageAndCanEndOne) {
     form->Show();
     TButton* button = form->button;
     std::vector<UINT> seen;
-    auto old = button->WindowProc;
-    button->WindowProc = [&](TMessage& m) {
+    WindowProcHook hook(*button, [&](TMessage& m, const TWndMethod& next) {
         seen.push_back(m.Msg);
         if (m.Msg == WM_SETTEXT) {
             m.Result = TRUE;  // swallowed: the window keeps its text
             return;
         }
-        old(m);
-    };
+        next(m);
+    });
     SendMessageW(button->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Changed"));
     EXPECT_EQ(TextOf(button->Handle()), "&Press");
     SendMessageW(button->Handle(), WM_USER + 7, 0, 0);
@@ -98,16 +97,13 @@ TEST_F(ControlsTest, ReplacedWindowProcSeesEveryMessageAndCanEndOne) {
 
     // A windowless control has one too: its parent's mouse messages reach it.
     std::vector<UINT> label_seen;
-    auto label_old = form->label->WindowProc;
-    form->label->WindowProc = [&](TMessage& m) {
+    WindowProcHook label_hook(*form->label, [&](TMessage& m, const TWndMethod& next) {
         label_seen.push_back(m.Msg);
-        label_old(m);
-    };
+        next(m);
+    });
     SendMessageW(form->panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
     ASSERT_FALSE(label_seen.empty());
     EXPECT_EQ(label_seen.back(), UINT(WM_MOUSEMOVE));
-    button->WindowProc = old;
-    form->label->WindowProc = label_old;
 }
 
 // Records the reflected notifications it receives.

@@ -145,16 +145,14 @@ TEST_F(FormsTest, LabelAcceleratorFocusesItsFocusControlAndDisabledLabelsTakeNoM
     EXPECT_EQ(label->FocusControl(), nullptr);
 
     std::vector<UINT> seen;
-    auto old = label->WindowProc;
-    label->WindowProc = [&](TMessage& m) {
+    WindowProcHook hook(*label, [&](TMessage& m, const TWndMethod& next) {
         seen.push_back(m.Msg);
-        old(m);
-    };
+        next(m);
+    });
     label->SetEnabled(false);
     EXPECT_EQ(seen, (std::vector<UINT>{CM_ENABLEDCHANGED}));
     EXPECT_EQ(form->ControlAtPos({2, 2}), nullptr);
     EXPECT_EQ(form->ControlAtPos({2, 2}, true), label);
-    label->WindowProc = old;
 }
 
 TEST_F(FormsTest, PanelPaintsItsBevelsAndStaticTextAnswersItsColours) {

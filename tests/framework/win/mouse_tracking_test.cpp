@@ -29,16 +29,15 @@ TEST_F(MouseTrackingTest, EnterAndLeaveFollowTheCursorAcrossControls) {
 
     std::vector<std::string> log;
     auto record = [&log](TControl* c) {
-        auto old = c->WindowProc;
-        c->WindowProc = [&log, c, old](TMessage& m) {
+        return std::make_unique<WindowProcHook>(*c, [&log, c](TMessage& m, const TWndMethod& next) {
             if (m.Msg == CM_MOUSEENTER) log.push_back("enter " + c->Name());
             if (m.Msg == CM_MOUSELEAVE) log.push_back("leave " + c->Name());
-            old(m);
-        };
+            next(m);
+        });
     };
-    record(form);
-    record(label);
-    record(button);
+    auto form_hook = record(form);
+    auto label_hook = record(label);
+    auto button_hook = record(button);
 
     auto move_to = [&](TControl* c, int x, int y) {
         Point p = c->ClientToScreen({x, y});

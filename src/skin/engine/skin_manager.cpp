@@ -63,7 +63,42 @@ private:
     TCustomForm* form_ = nullptr;
 };
 
+class WinSkinFormSkinning : public FormSkinning {
+public:
+    explicit WinSkinFormSkinning(HWND window) : form_(new TWinSkinForm(window)) {}
+    ~WinSkinFormSkinning() override { form_->Release(); }
+
+    HWND Window() const override { return form_->Handle; }
+    void Attach(TSkinData& data, TCustomForm* form) override {
+        if (form)
+            form_->SkinForm(data, *form);
+        else
+            form_->SkinWindow(data);
+    }
+    void Unskin(bool released) override {
+        // Released: the window is going, its colours need not come back.
+        if (released) form_->PaintState = TWinSkinForm::psReleasing;
+        form_->Unskin();
+    }
+    void DropTitleButtons() override {
+        form_->HotObject = nullptr;
+        form_->TitleButtons.clear();
+    }
+    void ComputeFrameMetrics() override { form_->ComputeFrameMetrics(); }
+    void ApplySkinChange() override { form_->ApplySkinChange(); }
+
+private:
+    TWinSkinForm* form_;  // freed by Release
+};
+
 }  // namespace
+
+std::unique_ptr<FormSkinning> NewWinSkinForm(HWND window) { return std::make_unique<WinSkinFormSkinning>(window); }
+
+TSkinManage& EnsureSkinManager() {
+    if (!SkinManager) new TSkinManage(NewWinSkinForm);
+    return *SkinManager;
+}
 
 TSkinManage::TSkinManage(FormSkinningFactory factory)
     : TComponent(nullptr), factory_(std::move(factory)), timer_(std::make_unique<TTimer>(nullptr)) {
@@ -81,10 +116,10 @@ TSkinManage::~TSkinManage() {
     timer_.reset();
     hook_.reset();
     while (!forms_.empty()) {
-        forms_.back()->Unskin(true);
+        std::unique_ptr<FormSkinning> skinning = std::move(forms_.back());
         forms_.pop_back();
+        skinning->Unskin(true);
     }
-    retired_.clear();
     popups_.clear();
     SetSkinDataListener(previous_listener_);
     if (SkinManager == this) SkinManager = nullptr;
@@ -103,7 +138,6 @@ void TSkinManage::InstallHook() {
 LRESULT CALLBACK TSkinManage::HookProcedure(int code, WPARAM wparam, LPARAM lparam) {
     TSkinManage* manager = SkinManager;
     if (code < 0 || !manager) return CallNextHookEx(nullptr, code, wparam, lparam);
-    manager->FreeRetired();
     const HWND window = reinterpret_cast<HWND>(wparam);
     switch (code) {
     case HCBT_CREATEWND:
@@ -196,19 +230,10 @@ bool TSkinManage::TrySkinWindow(HWND window) {
 bool TSkinManage::UnskinWindow(HWND window) {
     auto it = std::find_if(forms_.begin(), forms_.end(), [&](const auto& f) { return f->Window() == window; });
     if (it == forms_.end()) return false;
-    (*it)->Unskin(true);
-    Discard(std::size_t(it - forms_.begin()));
+    std::unique_ptr<FormSkinning> skinning = std::move(*it);
+    forms_.erase(it);
+    skinning->Unskin(true);
     return true;
-}
-
-void TSkinManage::Discard(std::size_t index) {
-    std::unique_ptr<FormSkinning> skinning = std::move(forms_[index]);
-    forms_.erase(forms_.begin() + std::ptrdiff_t(index));
-    if (skinning->Busy()) retired_.push_back(std::move(skinning));
-}
-
-void TSkinManage::FreeRetired() {
-    std::erase_if(retired_, [](const auto& f) { return !f->Busy(); });
 }
 
 bool TSkinManage::IsSkinnedWindow(HWND window) const {
@@ -268,7 +293,6 @@ void TSkinManage::ReloadAll() {
 
 void TSkinManage::TimerTick() {
     timer_->SetEnabled(false);
-    FreeRetired();
     switch (schedule_.TakePending()) {
     case SkinAction::Activate: Activate(); break;
     case SkinAction::Deactivate: Deactivate(); break;
@@ -288,12 +312,11 @@ void TSkinManage::Activate() {
 
 void TSkinManage::Deactivate() {
     while (!forms_.empty()) {
-        const std::size_t last = forms_.size() - 1;
-        const HWND window = forms_[last]->Window();
-        forms_[last]->Unskin(false);
-        RedrawWindow(window, nullptr, nullptr,
+        std::unique_ptr<FormSkinning> skinning = std::move(forms_.back());
+        forms_.pop_back();
+        skinning->Unskin(false);
+        RedrawWindow(skinning->Window(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        Discard(last);
     }
 }
 

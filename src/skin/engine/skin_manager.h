@@ -15,8 +15,6 @@
 // Lifetime: made on demand by the first skin data component that needs it;
 // it ends with the application object (or when deleted): the hook is removed
 // and every window is given back its own frame before the program returns.
-// A form-skinning object whose window procedure is running when its window
-// goes is freed once that procedure has returned, never under it.
 
 #include <windows.h>
 
@@ -29,18 +27,16 @@
 #include "framework/win/gdi.h"
 #include "skin/draw/manager_rules.h"
 #include "skin/engine/skin_data.h"
+#include "skin/engine/win_skin_form.h"
 
 namespace korvane {
 
 class TCustomForm;
 class TTimer;
 
-// Private window messages of the engine.
-constexpr UINT WM_SKINREPAINT = 0x3502;
-constexpr UINT WM_SKINSTART = 0x3503;
-constexpr UINT WM_SKINQUERY = 0x3504;
-
-// What the manager needs of the form-skinning object of one window.
+// What the manager needs of the form-skinning object of one window (a
+// TWinSkinForm in the program). Destroying it lets go of the object: one whose
+// window procedure is running is freed when that procedure returns.
 class FormSkinning {
 public:
     virtual ~FormSkinning() = default;
@@ -55,12 +51,13 @@ public:
     virtual void DropTitleButtons() = 0;
     virtual void ComputeFrameMetrics() = 0;
     virtual void ApplySkinChange() = 0;
-    // Its window procedure is on the stack.
-    virtual bool Busy() const = 0;
 };
 
 // Makes the form-skinning object for a window.
 using FormSkinningFactory = std::function<std::unique_ptr<FormSkinning>(HWND window)>;
+
+// The engine's own: a TWinSkinForm for the window.
+std::unique_ptr<FormSkinning> NewWinSkinForm(HWND window);
 
 class TSkinManage : public TComponent, public TSkinDataListener {
 public:
@@ -133,9 +130,6 @@ private:
     std::vector<SkinDataFacts> SkinDataList(HWND window) const;
     // A component made in code meets the manager when it first needs it.
     void Register(TSkinData& data);
-    // Takes the object out of the list; frees it unless its procedure runs.
-    void Discard(std::size_t index);
-    void FreeRetired();
 
     FormSkinningFactory factory_;
     // The application whose end is the manager's.
@@ -143,8 +137,6 @@ private:
     UniqueHook hook_;
     std::unique_ptr<TTimer> timer_;
     std::vector<std::unique_ptr<FormSkinning>> forms_;
-    // Let go of while their window procedure was running.
-    std::vector<std::unique_ptr<FormSkinning>> retired_;
     std::vector<HWND> popups_;
     std::vector<TSkinData*> skin_datas_;
     SkinActionSchedule schedule_;

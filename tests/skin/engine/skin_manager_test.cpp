@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,20 +14,14 @@
 #include "skin/data/skin_store.h"
 #include "skin/engine/registration.h"
 #include "skin/engine/skin_manager.h"
+#include "skin/engine/skin_test_support.h"
 
 namespace korvane {
 namespace {
 
 using Log = std::vector<std::string>;
 
-// The tool's skin package.
-const std::vector<std::uint8_t>& DefaultSkin() {
-    static const std::vector<std::uint8_t> bytes = [] {
-        std::ifstream in(KORVANE_TEST_DATA "/../../data/skins/default.skn", std::ios::binary);
-        return std::vector<std::uint8_t>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }();
-    return bytes;
-}
+using testing::DefaultSkin;
 
 // A skin data component holding the default skin, which logs the classes it is
 // asked about (refusing one of them) and counts its announced changes.
@@ -57,7 +49,7 @@ class FakeSkinning : public FormSkinning {
 public:
     FakeSkinning(HWND window, Log& log) : window_(window), log_(log), title_(Title()) {}
     ~FakeSkinning() override {
-        log_.push_back(depth_ ? "freed while its procedure runs" : "freed " + title_);
+        log_.push_back("freed " + title_);
         if (old_proc_) SetWindowLongPtrW(window_, GWLP_WNDPROC, LONG_PTR(old_proc_));
         RemovePropW(window_, kProp);
     }
@@ -75,7 +67,6 @@ public:
     void DropTitleButtons() override { log_.push_back("drop buttons " + Title()); }
     void ComputeFrameMetrics() override { log_.push_back("metrics " + Title()); }
     void ApplySkinChange() override { log_.push_back("apply " + Title()); }
-    bool Busy() const override { return depth_ > 0; }
 
 private:
     static constexpr const wchar_t* kProp = L"KorvaneFakeSkinning";
@@ -93,17 +84,13 @@ private:
         const WNDPROC old = self->old_proc_;
         if (msg == WM_SKINQUERY) return 1;
         if (msg == WM_SKINSTART) self->log_.push_back("start " + self->Title());
-        ++self->depth_;
-        const LRESULT result = CallWindowProcW(old, window, msg, wparam, lparam);
-        --self->depth_;
-        return result;
+        return CallWindowProcW(old, window, msg, wparam, lparam);
     }
 
     HWND window_;
     Log& log_;
     std::string title_;
     WNDPROC old_proc_ = nullptr;
-    int depth_ = 0;
 };
 
 // A plain top-level window class whose WM_CLOSE destroys the window (inside
@@ -376,19 +363,6 @@ TEST_F(SkinManagerTest, ActivateSkinsEveryFormOfTheScreenLastFirstMakingTheirWin
     EXPECT_EQ(log_, (Log{"attach form two with MainData (form)", "attach form one with MainData (form)",
                          "start form two", "start form one"}));
     EXPECT_EQ(main_->changes, 1);
-}
-
-TEST_F(SkinManagerTest, AWindowDestroyedInsideItsOwnProcedureIsFreedOnlyAfterItReturns) {
-    manager_->SetEnabled(true);
-    HWND w = Plain(L"closing");
-    Show(w);
-    ASSERT_TRUE(manager_->IsSkinnedWindow(w));
-    SendMessageW(w, WM_CLOSE, 0, 0);  // the window destroys itself inside WM_CLOSE
-    EXPECT_FALSE(IsWindow(w));
-    EXPECT_EQ(log_, (Log{"attach closing with MainData", "release closing"}));
-    HWND next = Plain(L"next");  // the next hook call frees what is left
-    EXPECT_EQ(log_, (Log{"attach closing with MainData", "release closing", "freed closing"}));
-    DestroyWindow(next);
 }
 
 TEST_F(SkinManagerTest, DeletingTheManagerRemovesTheHookAndReleasesEveryWindow) {

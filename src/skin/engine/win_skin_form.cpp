@@ -232,6 +232,9 @@ void TWinSkinForm::ResizeForSkin(bool add_menu_bar) {
     const Size size = SkinnedWindowSize({client.right, client.bottom}, Frame(), add_menu_bar ? MenuBarHeight : 0);
     SetWindowPos(Handle, nullptr, 0, 0, size.width, size.height,
                  SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    // The client area moved inside the window: Wine keeps the old pixels of
+    // the strips that change sides unless the window is erased again.
+    InvalidateRect(Handle, nullptr, TRUE);
 }
 
 Point TWinSkinForm::ScreenToWindow(int x, int y) const {

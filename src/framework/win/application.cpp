@@ -25,10 +25,6 @@ LRESULT CALLBACK application_window_proc(HWND window, UINT msg, WPARAM wparam, L
     return DefWindowProcW(window, msg, wparam, lparam);
 }
 
-bool is_mouse_tracking_message(UINT msg) {
-    return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE || msg == WM_MOUSELEAVE || msg == WM_NCMOUSELEAVE;
-}
-
 }  // namespace
 
 TApplication::TApplication(TComponent* owner)
@@ -81,7 +77,6 @@ bool TApplication::ProcessMessage(MSG& msg) {
     }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
-    if (is_mouse_tracking_message(msg.message) && Screen) Screen->TrackMouse();
     return true;
 }
 

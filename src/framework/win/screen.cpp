@@ -31,26 +31,22 @@ void TScreen::ControlDestroyed(TControl* control) {
 void TScreen::TrackMouse() {
     POINT cursor{};
     TWinControl* window = GetCursorPos(&cursor) ? TWinControl::FindControl(WindowFromPoint(cursor)) : nullptr;
-    TControl* now = window;
-    if (window) {
-        ScreenToClient(window->Handle(), &cursor);
-        if (TControl* inner = window->ControlAtPos({cursor.x, cursor.y})) now = inner;
-    }
-    // Ask for WM_MOUSELEAVE, so that leaving the program's windows is seen too.
-    HWND under = window ? window->Handle() : nullptr;
-    if (under != tracked_window_) {
-        tracked_window_ = under;
-        if (under) {
-            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, under, 0};
-            TrackMouseEvent(&tme);
-        }
-    }
+    MouseMoved(window ? window->MouseAt(window->ScreenToClient({cursor.x, cursor.y})) : nullptr);
+}
+
+void TScreen::MouseMoved(TControl* now) {
     if (now == mouse_control_) return;
     TControl* left = mouse_control_;
     mouse_control_ = now;
     if (left) left->Perform(CM_MOUSELEAVE);
     // The leave handler may have destroyed the control entered.
     if (now && mouse_control_ == now) now->Perform(CM_MOUSEENTER);
+}
+
+void TScreen::MouseLeft(TWinControl* window) {
+    if (!mouse_control_) return;
+    auto* windowed = dynamic_cast<TWinControl*>(mouse_control_);
+    if ((windowed ? windowed : mouse_control_->Parent()) == window) MouseMoved(nullptr);
 }
 
 }  // namespace korvane

@@ -2,6 +2,12 @@
 // TScreen: the forms of the program in creation order, and the control under
 // the mouse. When that control changes, the one left gets CM_MOUSELEAVE and
 // the one entered CM_MOUSEENTER (windowed and windowless controls alike).
+//
+// Each framework window follows the mouse in its own procedure (WM_MOUSEMOVE,
+// and WM_MOUSELEAVE asked for with TrackMouseEvent), so this works in every
+// message loop: the application's, a message box's, a dialog's or a menu's.
+// The application's loop also looks when it falls idle, which catches a
+// control appearing or going under a cursor that does not move.
 
 #include <vector>
 
@@ -23,10 +29,14 @@ public:
     // The framework form whose window this is; null when none.
     TCustomForm* FindForm(HWND window) const;
 
-    // Compares the control under the cursor with the last one and sends the
-    // leave and enter notifications when it changed.
+    // Looks which control is under the cursor now (MouseMoved with it).
     void TrackMouse();
     TControl* MouseControl() const { return mouse_control_; }
+    // The control under the mouse is now `control` (null: none of the
+    // program's); sends the leave and enter notifications when it changed.
+    void MouseMoved(TControl* control);
+    // The mouse left a window: its control, or a windowless child of it, is left.
+    void MouseLeft(TWinControl* window);
 
     // Bookkeeping called by forms and controls.
     void AddForm(TCustomForm* form);
@@ -36,7 +46,6 @@ public:
 private:
     std::vector<TCustomForm*> forms_;
     TControl* mouse_control_ = nullptr;
-    HWND tracked_window_ = nullptr;
 };
 
 // The one screen, made by the application; null before and after it.

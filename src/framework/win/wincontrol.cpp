@@ -10,6 +10,7 @@
 #include "framework/win/bitmap.h"
 #include "framework/win/form.h"
 #include "base/win32_text.h"
+#include "framework/win/screen.h"
 #include "framework/win/window_class.h"
 #include "framework/win/window_property.h"
 
@@ -223,6 +224,17 @@ TControl* TWinControl::ControlAtPos(Point p, bool allow_disabled) const {
     return nullptr;
 }
 
+TControl* TWinControl::MouseAt(Point p) {
+    if (!handle_ || !ClientRect().contains(p)) return nullptr;
+    TRACKMOUSEEVENT now{sizeof(now), TME_QUERY, nullptr, 0};
+    if (!TrackMouseEvent(&now) || now.hwndTrack != handle_ || !(now.dwFlags & TME_LEAVE)) {
+        TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, handle_, 0};
+        TrackMouseEvent(&leave);
+    }
+    TControl* inner = ControlAtPos(p);
+    return inner ? inner : this;
+}
+
 int TWinControl::TabOrder() const {
     if (!Parent()) return -1;
     int order = 0;
@@ -424,6 +436,8 @@ bool TWinControl::Reflect(TMessage& m) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
+    if (m.Msg == WM_MOUSEMOVE && Screen)
+        Screen->MouseMoved(MouseAt({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}));
     if (is_mouse_message(m.Msg)) return RouteMouse(m);
     if (notification_source(handle_, m)) {  // about a child window: the child gets it as CN_ + message
         if (!Reflect(m)) DefaultHandler(m);
@@ -453,6 +467,9 @@ void TWinControl::WndProc(TMessage& m) {
                 return;
             }
         }
+        return DefaultHandler(m);
+    case WM_MOUSELEAVE:
+        if (Screen) Screen->MouseLeft(this);
         return DefaultHandler(m);
     case WM_MOVE:
     case WM_SIZE:

@@ -40,6 +40,10 @@ public:
     // The topmost visible windowless child at a client point (enabled ones
     // only unless allow_disabled); null when none.
     TControl* ControlAtPos(Point p, bool allow_disabled = false) const;
+    // The control the mouse is over at a client point: an enabled windowless
+    // child there, else this control; null outside the client area. Asks for
+    // WM_MOUSELEAVE when the window is not yet watching for it.
+    TControl* MouseAt(Point p);
 
     int TabOrder() const;
     void SetTabOrder(int order);

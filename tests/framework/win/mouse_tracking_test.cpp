@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,6 +59,62 @@ TEST_F(MouseTrackingTest, EnterAndLeaveFollowTheCursorAcrossControls) {
     Pump();
     EXPECT_EQ(log.back(), "leave Form");
     EXPECT_EQ(Screen->MouseControl(), nullptr);
+}
+
+// Handles messages as a message box, a dialog or a menu does, with a loop of
+// its own and no application in it, until done() or two seconds have passed.
+bool RunOwnLoopUntil(const std::function<bool()>& done) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!done() && std::chrono::steady_clock::now() < end) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    }
+    return done();
+}
+
+TEST_F(MouseTrackingTest, EnterAndLeaveComeInAMessageLoopOtherThanTheApplications) {
+    auto* form = app_->CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    auto* label = new TLabel(form);
+    label->SetName("Label");
+    label->SetParent(form);
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 60, 20);
+    auto* button = new TButton(form);
+    button->SetName("Button");
+    button->SetParent(form);
+    button->SetBounds(100, 10, 75, 25);
+    SetCursorPos(5, 5);
+    form->Show();
+    Pump();
+    ASSERT_EQ(Screen->MouseControl(), nullptr);
+
+    std::vector<std::string> log;
+    auto record = [&log](TControl* c) {
+        return std::make_unique<WindowProcHook>(*c, [&log, c](TMessage& m, const TWndMethod& next) {
+            if (m.Msg == CM_MOUSEENTER) log.push_back("enter " + c->Name());
+            if (m.Msg == CM_MOUSELEAVE) log.push_back("leave " + c->Name());
+            next(m);
+        });
+    };
+    auto label_hook = record(label);
+    auto button_hook = record(button);
+    auto move_to = [&](TControl* c, int x, int y) {
+        Point p = c->ClientToScreen({x, y});
+        SetCursorPos(p.x, p.y);
+    };
+    move_to(label, 5, 5);
+    EXPECT_TRUE(RunOwnLoopUntil([&] { return Screen->MouseControl() == label; }));
+    move_to(button, 10, 10);
+    EXPECT_TRUE(RunOwnLoopUntil([&] { return Screen->MouseControl() == button; }));
+    // Off the program's windows: WM_MOUSELEAVE tells the button.
+    SetCursorPos(5, 5);
+    EXPECT_TRUE(RunOwnLoopUntil([&] { return Screen->MouseControl() == nullptr; }));
+    EXPECT_EQ(log, (std::vector<std::string>{"enter Label", "leave Label", "enter Button", "leave Button"}));
 }
 
 TEST_F(MouseTrackingTest, AControlDestroyedUnderTheCursorIsForgotten) {

@@ -16,6 +16,8 @@
 #include "convert/embedded_fonts.h"
 #include "desktop.h"
 #include "screenshot.h"
+#include "skin/data/skin_reader.h"
+#include "skin/engine/win_skin_form.h"
 #include "skin_check.h"
 #include "tool_process.h"
 
@@ -146,6 +148,39 @@ TEST(ToolWithoutFonts, SaysSoAndEnds) {
     EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
     press(box, "OK");
     EXPECT_EQ(tool.wait_for_exit(10000), 0u) << "the tool did not end after the message";
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+TEST(ToolWithDamagedSkin, SaysSoOnceAndWorksWithThePlainLook) {
+    fs::path folder = fs::temp_directory_path() / "korvane-e2e-damaged-skin";
+    fs::create_directories(folder);
+    ToolProcess tool(wine_path(KORVANE_DAMAGED_SKIN_EXE), folder);
+    ASSERT_TRUE(tool.started());
+    HWND notice = wait_for_top(tool.id(), L"#32770", "Korvane");
+    ASSERT_NE(notice, nullptr);
+    MessageBoxSeen box = read_message_box(notice);
+    EXPECT_EQ(box.text, kOlderSkinMessage);
+    EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(skinned_frame_fault(notice), "no window region");
+    press(box, "OK");
+    EXPECT_TRUE(wait_until_closed(notice));
+
+    HWND main = tool.main_window();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(skinned_frame_fault(main), "no window region");
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(main, WM_SKINQUERY, 0, 0, SMTO_BLOCK, 5000, &answer);
+    EXPECT_EQ(answer, 0u) << "the main window must keep the plain look";
+    // The tool works: converting without files gives its warning, and nothing else was said.
+    auto convert = child_windows(main, L"TBitBtn");
+    ASSERT_EQ(convert.size(), 1u);
+    click(convert[0]);
+    HWND warning = wait_for_top(tool.id(), L"#32770", "Warning");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(top_windows(tool.id(), L"#32770").size(), 1u) << describe_windows(tool.id());
+    press(read_message_box(warning), "OK");
+    EXPECT_TRUE(wait_until_closed(warning));
     std::error_code ignored;
     fs::remove_all(folder, ignored);
 }

@@ -106,8 +106,8 @@ TSkinManage::TSkinManage(FormSkinningFactory factory)
     timer_->SetInterval(kActionDelay);
     timer_->OnTimer = [this](TObject*) { TimerTick(); };
     if (!SkinManager) SkinManager = this;
-    // The manager ends with the application, before the program returns.
     previous_listener_ = SetSkinDataListener(this);
+    // The manager ends with the application, before the program returns.
     application_ = Application;
     if (application_) application_->FreeNotification(this);
 }
@@ -186,7 +186,7 @@ void TSkinManage::SkinDataLoaded(TSkinData& data) {
     AddSkinData(&data);
     if (data.SkinFormtype() != sfMainform) {
         SetEnabled(true);
-        RaiseActivationCount();
+        schedule_.RaiseActivationCount();
         if (auto* form = dynamic_cast<TCustomForm*>(data.Owner())) TrySkinWindow(form->Handle());
         return;
     }

@@ -99,13 +99,10 @@ public:
     void Schedule(SkinAction action, unsigned delay = kActionDelay);
     // Every skinned window drops its title-bar button objects at once.
     void ReloadAll();
-    // Whose OnSkinChanged fires after the next action; null for none.
-    void SetNotifyTarget(TSkinData* data) { notify_target_ = data; }
 
     bool Enabled() const { return schedule_.Enabled(); }
     void SetEnabled(bool value) { schedule_.SetEnabled(value); }
     int ActivationCount() const { return schedule_.ActivationCount(); }
-    void RaiseActivationCount() { schedule_.RaiseActivationCount(); }
     // The timer of the deferred actions is running.
     bool ActionPending() const;
     int SkinnedWindowCount() const { return int(forms_.size()); }
@@ -141,6 +138,7 @@ private:
     std::vector<TSkinData*> skin_datas_;
     SkinActionSchedule schedule_;
     bool scanning_ = false;
+    // Whose OnSkinChanged fires after the next action.
     TSkinData* notify_target_ = nullptr;
     TSkinDataListener* previous_listener_ = nullptr;
 };

@@ -290,7 +290,7 @@ TEST_F(SkinManagerTest, BeforeTheFirstActivationActionsOnlySwitchSkinningAndStar
 }
 
 TEST_F(SkinManagerTest, DeactivateGivesEveryWindowItsFrameBackRepaintsItAndAnnouncesOnce) {
-    manager_->SetEnabled(true);
+    main_->data->SetActive(true);  // before any activation: skinning is on at once
     HWND a = Plain(L"a");
     HWND b = Plain(L"b");
     Show(a);
@@ -298,8 +298,7 @@ TEST_F(SkinManagerTest, DeactivateGivesEveryWindowItsFrameBackRepaintsItAndAnnou
     PumpFor(50);
     log_.clear();
     g_paints = 0;
-    manager_->SetNotifyTarget(main_->data);
-    manager_->Schedule(SkinAction::Deactivate);
+    main_->data->SetActive(false);
     EXPECT_TRUE(manager_->ActionPending());
     EXPECT_EQ(manager_->SkinnedWindowCount(), 2);
     PumpFor(150);
@@ -315,17 +314,19 @@ TEST_F(SkinManagerTest, DeactivateGivesEveryWindowItsFrameBackRepaintsItAndAnnou
 }
 
 TEST_F(SkinManagerTest, TwoSchedulesWithinTheDelayRunOnlyTheLast) {
-    manager_->SetEnabled(true);
+    main_->data->SetActive(true);
     HWND a = Plain(L"a");
     Show(a);
     PumpFor(50);
     log_.clear();
-    manager_->SetNotifyTarget(main_->data);
-    manager_->Schedule(SkinAction::Deactivate);
+    main_->data->SetActive(false);  // deactivate, replaced by the refresh of the load below
     PumpFor(100);
-    manager_->Schedule(SkinAction::Refresh);
+    TSkinStore store(nullptr);
+    store.Store().Add().Data().WriteBuffer(DefaultSkin());
+    main_->data->LoadFromSkinStore(store, 0);
+    EXPECT_EQ(log_, Log{"drop buttons a"});  // at once: the button records are replaced
     PumpFor(400);
-    EXPECT_EQ(log_, (Log{"drop buttons a", "metrics a", "apply a"}));
+    EXPECT_EQ(log_, (Log{"drop buttons a", "drop buttons a", "metrics a", "apply a"}));
     EXPECT_TRUE(manager_->IsSkinnedWindow(a));
     EXPECT_EQ(main_->changes, 1);
 }
@@ -355,8 +356,8 @@ TEST_F(SkinManagerTest, ActivateSkinsEveryFormOfTheScreenLastFirstMakingTheirWin
     auto* two = new TForm(app_.get());
     two->SetCaption("form two");
     ASSERT_FALSE(two->HandleAllocated());
-    manager_->SetNotifyTarget(main_->data);
-    manager_->Schedule(SkinAction::Activate);
+    main_->data->SetActive(true);
+    EXPECT_TRUE(manager_->ActionPending());
     PumpFor(400);
     EXPECT_TRUE(manager_->Enabled());
     EXPECT_TRUE(two->HandleAllocated());

@@ -48,6 +48,7 @@ bool is_mouse_message(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTT
 
 // The child window a notification to `parent` is about; null for other messages.
 HWND notification_source(HWND parent, const TMessage& m) {
+    if (!m.LParam) return nullptr;  // each names its child in lParam
     switch (m.Msg) {
     case WM_COMMAND:
     case WM_HSCROLL:
@@ -65,8 +66,8 @@ HWND notification_source(HWND parent, const TMessage& m) {
         return dis->CtlType == ODT_MENU ? nullptr : dis->hwndItem;
     }
     case WM_MEASUREITEM: {
-        // Sent while the child is being created, before its handle is known: it
-        // is found by its control id.
+        // It can come while the child is being created, before its handle is
+        // known: the child is found by its control id.
         auto* mis = reinterpret_cast<const MEASUREITEMSTRUCT*>(m.LParam);
         return mis->CtlType == ODT_MENU ? nullptr : GetDlgItem(parent, int(mis->CtlID));
     }

@@ -96,6 +96,17 @@ public:
     bool UpdateButtonVisibility(int index);
     TNCObject* ButtonAt(Point window_point) const;
     void PaintButton(TWinSysButton& button, int state);
+    // Runs the action of the hot title-bar button; (x, y) is the screen point.
+    void DoButtonAction(int x, int y);
+
+    // Window commands of the title bar, posted so that they run after the
+    // current message.
+    void Maximize();
+    void Minimize();
+    void Restore();
+    // Tracks the system menu at the screen point; a second opening within the
+    // double-click time closes the window instead.
+    void OpenSystemMenu(int x, int y);
 
     // The frame widths as one value.
     FrameWidths Frame() const { return {FrameLeft, FrameTop, FrameRight, FrameBottom}; }
@@ -103,6 +114,8 @@ public:
 
     std::int32_t DisableTag = 0;  // published; kept, not used
     std::string CaptionSuffix = "  ";
+    DWORD LastSysMenuTick = 0;
+    int DoubleClickTime = int(GetDoubleClickTime());
     int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
     Rect WindowRect;
     Rect CaptionRect;
@@ -138,6 +151,8 @@ private:
     LRESULT WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam);
     bool Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
     bool Stage2(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    bool NonClientMouse(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    bool KeyboardMenu(WPARAM wparam, LPARAM lparam, LRESULT& result);
     LRESULT PassOn(UINT msg, WPARAM wparam, LPARAM lparam) { return subclass_.CallNext(msg, wparam, lparam); }
     LRESULT OnNcCalcSize(WPARAM wparam, LPARAM lparam);
     void OnSize(WPARAM wparam);
@@ -153,6 +168,9 @@ private:
     Size ButtonImageSize(const TWinSysButton& button) const;
     void DrawButtonFrame(MutableImageView target, const TWinSysButton& button, int frame) const;
     void HoverCheck();
+    // The title-bar buttons point into the skin's records: after a new skin
+    // was read they are made again before anything uses them.
+    void FollowSkin();
 
     WindowSubclass subclass_;
     std::unique_ptr<TTimer> Timer;  // the 250 ms hover check, on while the window is active
@@ -162,6 +180,7 @@ private:
     bool release_pending_ = false;
     bool light_ = false;  // attached without taking over the frame
     LONG box_bits_ = 0;   // the caption-button style bits at attach time
+    std::uint64_t skin_generation_ = 0;  // of the records the buttons point into
 };
 
 }  // namespace korvane

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/win/stdctrls.h"
+#include "framework/win/window_property.h"
 #include "window_test_support.h"
 
 namespace korvane::testing {
@@ -201,10 +202,10 @@ TEST_F(MouseTrackingTest, AWindowOfAnotherProcessIsNeverTakenForAControl) {
     DWORD process = 0;
     GetWindowThreadProcessId(foreign, &process);
     ASSERT_NE(process, GetCurrentProcessId());
-    if (!SetPropW(foreign, L"Korvane.Control", reinterpret_cast<HANDLE>(0x1234)))
+    if (!ControlProperty().set(foreign, reinterpret_cast<void*>(0x1234)))
         GTEST_SKIP() << "this system does not let a process mark another's window";
     EXPECT_EQ(TWinControl::FindControl(foreign), nullptr);
-    RemovePropW(foreign, L"Korvane.Control");
+    ControlProperty().remove(foreign);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/strings.h"
+#include "base/win32_text.h"
 #include "framework/core/layout_reader.h"
 #include "framework/win/application.h"
 #include "framework/win/form.h"
@@ -74,9 +75,7 @@ private:
     std::string Title() const {
         wchar_t text[64] = {};
         GetWindowTextW(window_, text, 64);
-        std::string s;
-        for (const wchar_t* p = text; *p; ++p) s += char(*p);
-        return s;
+        return narrow(text);
     }
 
     static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -93,15 +92,10 @@ private:
     WNDPROC old_proc_ = nullptr;
 };
 
-// A plain top-level window class whose WM_CLOSE destroys the window (inside
-// its own procedure) and whose paints are counted.
+// A plain top-level window class whose frame paints are counted.
 int g_paints = 0;
 LRESULT CALLBACK PlainProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
     if (msg == WM_NCPAINT) ++g_paints;
-    if (msg == WM_CLOSE) {
-        DestroyWindow(window);
-        return 0;
-    }
     return DefWindowProcW(window, msg, wparam, lparam);
 }
 

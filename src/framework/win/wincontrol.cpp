@@ -201,6 +201,20 @@ HBRUSH TWinControl::ColorBrush() {
     return color_brush_.get();
 }
 
+void TWinControl::AnswerCtlColor(TMessage& m) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    SetTextColor(dc, ColorToRGB(Font().GetColor()));
+    SetBkColor(dc, ColorToRGB(GetColor()));
+    m.Result = reinterpret_cast<LRESULT>(ColorBrush());
+}
+
+std::string TWinControl::WindowText() {
+    HWND window = Handle();
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return narrow(text);
+}
+
 void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
     auto* win = dynamic_cast<TWinControl*>(control);

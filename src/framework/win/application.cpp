@@ -25,6 +25,14 @@ LRESULT CALLBACK application_window_proc(HWND window, UINT msg, WPARAM wparam, L
     return DefWindowProcW(window, msg, wparam, lparam);
 }
 
+TShortCut pressed_modifiers() {
+    TShortCut modifiers = scNone;
+    if (GetKeyState(VK_SHIFT) < 0) modifiers |= scShift;
+    if (GetKeyState(VK_CONTROL) < 0) modifiers |= scCtrl;
+    if (GetKeyState(VK_MENU) < 0) modifiers |= scAlt;
+    return modifiers;
+}
+
 }  // namespace
 
 TApplication::TApplication(TComponent* owner)
@@ -67,6 +75,11 @@ bool TApplication::ProcessMessage(MSG& msg) {
         terminated_ = true;
         return true;
     }
+    // Menu shortcuts go to the form's menus, whichever control has the focus.
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && Screen) {
+        TCustomForm* form = Screen->FindForm(GetAncestor(msg.hwnd, GA_ROOT));
+        if (form && form->IsShortCut(ShortCut(unsigned(msg.wParam), pressed_modifiers()))) return true;
+    }
     // Tab moves between the controls of a form; Return and Escape go to its buttons.
     if (msg.message == WM_KEYDOWN && Screen) {
         TCustomForm* form = Screen->FindForm(GetAncestor(msg.hwnd, GA_ROOT));
@@ -75,6 +88,11 @@ bool TApplication::ProcessMessage(MSG& msg) {
             form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam))
             return true;
     }
+    // Ctrl+F4, Ctrl+F6 and the child's system-menu keys in an MDI frame.
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)
+        if (TCustomForm* form = Screen ? Screen->FindForm(GetAncestor(msg.hwnd, GA_ROOT)) : nullptr;
+            form && form->ClientHandle() && TranslateMDISysAccel(form->ClientHandle(), &msg))
+            return true;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
     return true;

@@ -1,13 +1,18 @@
 #include "framework/win/form.h"
 
+#include <windowsx.h>
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "base/error.h"
 #include "framework/core/properties.h"
 #include "framework/win/application.h"
 #include "framework/win/layout_resource.h"
+#include "framework/win/menus.h"
 #include "framework/win/screen.h"
 #include "framework/win/task_windows.h"
+#include "framework/win/toolbar.h"
 
 namespace korvane {
 
@@ -16,6 +21,8 @@ namespace {
 constexpr std::string_view kBorderStyleNames[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow",
                                                   "bsSizeToolWin"};
 constexpr std::string_view kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
+constexpr std::string_view kFormStyleNames[] = {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"};
+constexpr std::string_view kTileModeNames[] = {"tbHorizontal", "tbVertical"};
 constexpr std::string_view kPositionNames[] = {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                                                "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
                                                "poOwnerFormCenter"};
@@ -81,9 +88,14 @@ const PropertyTable& TCustomForm::Properties() const {
                          &TCustomForm::SetBorderStyle, bsSizeable)
             .integer("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight)
             .integer("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth)
+            .enumeration("FormStyle", kFormStyleNames, &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, fsNormal)
             .component("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
             .enumeration("Position", kPositionNames, &TCustomForm::Position, &TCustomForm::SetPosition,
                          poDesigned)
+            .component("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
+            .component("PopupMenu", &TCustomForm::PopupMenu, &TCustomForm::SetPopupMenu)
+            .enumeration("TileMode", kTileModeNames, &TCustomForm::TileMode, &TCustomForm::SetTileMode, tbHorizontal)
+            .component("WindowMenu", &TCustomForm::WindowMenu, &TCustomForm::SetWindowMenu)
             .build();
     return table;
 }
@@ -119,13 +131,25 @@ void TCustomForm::CreateParams(TCreateParams& p) {
     }
     if (!Enabled()) p.style |= WS_DISABLED;
     p.parent = Application && Application->HandleAllocated() ? Application->Handle() : nullptr;
+    if (form_style_ == fsStayOnTop) p.ex_style |= WS_EX_TOPMOST;
+    if (form_style_ == fsMDIChild) {
+        // Made visible by the client, which keeps a maximised state for it.
+        p.style = (p.style & ~WS_POPUP) | WS_CHILD | (Visible() ? WS_VISIBLE : 0);
+        p.ex_style |= WS_EX_MDICHILD;
+        TCustomForm* frame = MDIFrame();
+        p.parent = frame && frame != this ? frame->ClientHandle() : nullptr;
+        // A child made while the active one is maximised comes maximised (the
+        // system's rule; not every system keeps it).
+        TCustomForm* active = p.parent ? frame->ActiveMDIChild() : nullptr;
+        if (active && active != this && IsZoomed(active->Handle())) p.style |= WS_MAXIMIZE;
+    }
 }
 
 Size TCustomForm::FrameSize() const {
     TCreateParams p;
     const_cast<TCustomForm*>(this)->CreateParams(p);
     RECT r{0, 0, 0, 0};
-    AdjustWindowRectEx(&r, p.style, FALSE, p.ex_style);
+    AdjustWindowRectEx(&r, p.style, menu_ != nullptr, p.ex_style);
     return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -182,14 +206,17 @@ void TCustomForm::UpdateWindowBounds() {
 }
 
 void TCustomForm::CreateWnd() {
+    if (form_style_ == fsMDIChild && !MDIFrame()) throw Error("Cannot create form. No MDI forms are currently active");
     Size client = ClientRect().size();
     TWinControl::CreateWnd();
+    if (menu_) ::SetMenu(Handle(), menu_->Handle());
+    if (form_style_ == fsMDIForm) CreateMDIClient();
     // The system's frame may differ from the estimate: the client size wins.
     if (TWinControl::ClientRect().size() != client) SetClientSize(client);
 }
 
 void TCustomForm::PlaceOnFirstShow() {
-    if (shown_before_) return;
+    if (shown_before_ || form_style_ == fsMDIChild) return;
     shown_before_ = true;
     Rect around;
     TCustomForm* main = Application ? Application->MainForm() : nullptr;
@@ -228,8 +255,14 @@ void TCustomForm::VisibleChanged() {
     }
     HandleNeeded();
     PlaceOnFirstShow();
-    ShowWindow(Handle(), SW_SHOWNORMAL);
-    SetForegroundWindow(Handle());
+    if (form_style_ == fsMDIChild) {
+        // Made visible by its client, maximised when the active child is: keep that state.
+        if (!IsWindowVisible(Handle())) ShowWindow(Handle(), SW_SHOW);
+        SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, WPARAM(Handle()), 0);
+    } else {
+        ShowWindow(Handle(), SW_SHOWNORMAL);
+        SetForegroundWindow(Handle());
+    }
     if (OnShow) OnShow(this);
 }
 
@@ -248,7 +281,51 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
-    if (operation == opRemove && component == active_control_) active_control_ = nullptr;
+    if (operation != opRemove) return;
+    if (component == active_control_) active_control_ = nullptr;
+    if (component == menu_) SetMenu(nullptr);
+    if (component == popup_menu_) popup_menu_ = nullptr;
+    if (component == window_menu_) window_menu_ = nullptr;
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu == menu_) return;
+    if (menu_) menu_->RemoveFreeNotification(this);
+    if (ComponentState().contains(csDestroying)) return;
+    Size client = ClientRect().size();
+    menu_ = menu;
+    if (menu_) menu_->FreeNotification(this);
+    // The form keeps its client size when its menu comes or goes.
+    if (HandleAllocated()) ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+    SetClientSize(client);
+    SetMDIWindowMenu();
+    if (HandleAllocated()) Perform(CM_MENUCHANGED);
+}
+
+void TCustomForm::SetPopupMenu(TPopupMenu* menu) {
+    if (popup_menu_) popup_menu_->RemoveFreeNotification(this);
+    popup_menu_ = menu;
+    if (popup_menu_) popup_menu_->FreeNotification(this);
+}
+
+void TCustomForm::MenuChanged() {
+    if (!menu_ || !HandleAllocated()) return;
+    if (GetMenu(Handle()) != menu_->Handle()) ::SetMenu(Handle(), menu_->Handle());
+    // The window menu's list of MDI children is written again.
+    if (mdi_client_) SendMessageW(mdi_client_, WM_MDIREFRESHMENU, 0, 0);
+    DrawMenuBar(Handle());
+    Perform(CM_MENUCHANGED);
+}
+
+bool TCustomForm::IsShortCut(TShortCut shortcut) {
+    return (menu_ && menu_->IsShortCut(shortcut)) || (popup_menu_ && popup_menu_->IsShortCut(shortcut));
+}
+
+// At the cursor for a right click; at the top-left of the client area for the keyboard (-1).
+void TCustomForm::ShowContextMenu(LPARAM screen_point) {
+    Point at{GET_X_LPARAM(screen_point), GET_Y_LPARAM(screen_point)};
+    if (screen_point == -1) at = ClientToScreen({0, 0});
+    popup_menu_->Popup(at.x, at.y);
 }
 
 void TCustomForm::FocusActiveControl() {
@@ -261,7 +338,8 @@ void TCustomForm::Close() {
         if (modal_result_ == mrNone) modal_result_ = mrCancel;
         return;
     }
-    TCloseAction action = caHide;
+    // An MDI child cannot hide: it is minimised, or stays without a minimise box.
+    TCloseAction action = form_style_ != fsMDIChild ? caHide : border_icons_.contains(biMinimize) ? caMinimize : caNone;
     if (OnClose) OnClose(this, action);
     if (action == caNone) return;
     if (Application && Application->MainForm() == this) {
@@ -318,6 +396,28 @@ void TCustomForm::WndProc(TMessage& m) {
         DefaultHandler(m);
         if (LOWORD(m.WParam) != WA_INACTIVE && !HIWORD(m.WParam)) FocusActiveControl();
         return;
+    case WM_COMMAND:
+    case WM_INITMENUPOPUP:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (DispatchMenuMessage(m)) return;
+        return TWinControl::WndProc(m);
+    case WM_DESTROY:
+        // A window destroys the menu it carries; the menu belongs to its items.
+        if (form_style_ != fsMDIChild && GetMenu(Handle())) ::SetMenu(Handle(), nullptr);
+        mdi_client_ = nullptr;
+        return DefaultHandler(m);
+    case WM_SIZE:
+        TWinControl::WndProc(m);
+        // Tool bars take the new width; the MDI client the room below them.
+        for (int i = 0; i < ControlCount(); ++i)
+            if (auto* bar = dynamic_cast<TToolBar*>(Controls(i)); bar && bar->HandleAllocated())
+                SendMessageW(bar->Handle(), TB_AUTOSIZE, 0, 0);
+        ArrangeMDIClient();
+        return;
+    case WM_CONTEXTMENU:
+        if (popup_menu_ && popup_menu_->AutoPopup()) return ShowContextMenu(m.LParam);
+        return DefaultHandler(m);
     default:
         TWinControl::WndProc(m);
     }

@@ -13,8 +13,10 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "framework/core/set.h"
+#include "framework/win/shortcut.h"
 #include "framework/win/wincontrol.h"
 
 namespace korvane {
@@ -27,7 +29,15 @@ enum TPosition {
     poMainFormCenter, poOwnerFormCenter
 };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+// An MDI frame (fsMDIForm) holds the MDI client window, in which the MDI
+// children (fsMDIChild) live; the program's main form is the frame.
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TTileMode { tbHorizontal, tbVertical };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+class TMainMenu;
+class TMenuItem;
+class TPopupMenu;
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
@@ -77,6 +87,36 @@ public:
     void SetActiveControl(TWinControl* control);
     void SetModalResult(TModalResult result) { modal_result_ = result; }
 
+    // The menu bar. The window carries its system menu; commands and
+    // shortcuts reach the items whether or not it still does.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+    // Opened by a right click anywhere on the form (or the context-menu key)
+    // when its AutoPopup is set.
+    TPopupMenu* PopupMenu() const { return popup_menu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+    // Set before the window is made (a change later makes it again).
+    TFormStyle FormStyle() const { return form_style_; }
+    void SetFormStyle(TFormStyle style);
+    // MDI frames: the client window, the children, the active one, their arrangement.
+    HWND ClientHandle() const { return mdi_client_; }
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int index) const;
+    TCustomForm* ActiveMDIChild() const;
+    TTileMode TileMode() const { return tile_mode_; }
+    void SetTileMode(TTileMode mode) { tile_mode_ = mode; }
+    void Tile();
+    void Cascade();
+    // The drop-down of the menu bar that lists the MDI children.
+    TMenuItem* WindowMenu() const { return window_menu_; }
+    void SetWindowMenu(TMenuItem* item);
+
+    // Runs the menu item of a shortcut: the menu bar's, then the popup menu's.
+    bool IsShortCut(TShortCut shortcut);
+    // The menu changed: the window is given its menu again and the form gets
+    // CM_MENUCHANGED.
+    void MenuChanged();
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
@@ -85,6 +125,9 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    HWND CreateWindowHandle(const TCreateParams& params) override;
+    void DestroyWindowHandle() override;
+    void DefaultHandler(TMessage& message) override;
     void WndProc(TMessage& message) override;
     void VisibleChanged() override;
     void AdjustSize() override;
@@ -97,6 +140,15 @@ private:
     Size FrameSize() const;
     void PlaceOnFirstShow();
     void FocusActiveControl();
+    void ShowContextMenu(LPARAM screen_point);
+    // The MDI frame an MDI child is made in: its owner when that is one, else the main form.
+    TCustomForm* MDIFrame() const;
+    // The MDI children in the client window, in creation order.
+    std::vector<TCustomForm*> MDIChildList() const;
+    void CreateMDIClient();
+    // The client window takes the client area below the controls along the top edge.
+    void ArrangeMDIClient();
+    void SetMDIWindowMenu();
 
     TFormBorderStyle border_style_ = bsSizeable;
     TBorderIcons border_icons_{biSystemMenu, biMinimize, biMaximize};
@@ -107,6 +159,12 @@ private:
     bool modal_ = false;
     TModalResult modal_result_ = mrNone;
     TWinControl* active_control_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    TPopupMenu* popup_menu_ = nullptr;
+    TFormStyle form_style_ = fsNormal;
+    TTileMode tile_mode_ = tbHorizontal;
+    TMenuItem* window_menu_ = nullptr;
+    HWND mdi_client_ = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -161,12 +161,10 @@ void TWinControl::CreateWnd() {
         throw Error("Control '" + Name() + "' has no parent window");
     default_proc_ = RegisterFrameworkClass(p.class_name, p.superclass, p.class_style, FrameworkWindowProc);
     superclassed_ = p.superclass != nullptr;
-    HMENU id = (p.style & WS_CHILD) ? reinterpret_cast<HMENU>(free_child_id(p.parent)) : nullptr;
     HWND window;
     {
         CreatingControl creating(this);
-        window = CreateWindowExW(p.ex_style, p.class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
-                                 p.width, p.height, p.parent, id, GetModuleHandleW(nullptr), nullptr);
+        window = CreateWindowHandle(p);
     }
     if (!window) {
         Detach();
@@ -178,10 +176,18 @@ void TWinControl::CreateWnd() {
         if (auto* w = dynamic_cast<TWinControl*>(c); w && !w->HandleAllocated()) w->CreateWnd();
 }
 
+HWND TWinControl::CreateWindowHandle(const TCreateParams& p) {
+    HMENU id = (p.style & WS_CHILD) ? reinterpret_cast<HMENU>(free_child_id(p.parent)) : nullptr;
+    return CreateWindowExW(p.ex_style, p.class_name.c_str(), p.caption.c_str(), p.style, p.x, p.y, p.width,
+                           p.height, p.parent, id, GetModuleHandleW(nullptr), nullptr);
+}
+
 void TWinControl::DestroyHandle() {
     if (!handle_) return;
-    DestroyWindow(handle_);  // children go with it; WM_NCDESTROY detaches each
+    DestroyWindowHandle();  // children go with it; WM_NCDESTROY detaches each
 }
+
+void TWinControl::DestroyWindowHandle() { DestroyWindow(handle_); }
 
 void TWinControl::RecreateWnd() {
     if (!handle_) return;

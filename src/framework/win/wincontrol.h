@@ -78,6 +78,11 @@ protected:
     };
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
+    // Makes the window CreateWnd asked for (an MDI child asks its client);
+    // null when the system refuses.
+    virtual HWND CreateWindowHandle(const TCreateParams& params);
+    // Destroys the window (an MDI child through its client).
+    virtual void DestroyWindowHandle();
     // Creates the window again (after a style change).
     void RecreateWnd();
 

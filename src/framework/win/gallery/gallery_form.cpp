@@ -12,6 +12,8 @@
 #include "framework/win/extctrls.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
+#include "gallery_menus.h"
+#include "gallery_pages.h"
 
 namespace korvane {
 
@@ -19,6 +21,7 @@ template <class C>
 C* TGalleryForm::Make(TWinControl* parent, int x, int y, int w, int h) {
     auto* c = new C(this);
     c->SetParent(parent);
+    if (parent == this) y += top_;  // below the tool bar
     if (w > 0) c->SetBounds(x, y, w, h);
     else c->SetBounds(x, y, c->Width(), c->Height());
     return c;
@@ -29,7 +32,11 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsSingle);
     SetBorderIcons({biSystemMenu, biMinimize});
     SetBounds(40, 40, 0, 0);
-    SetClientSize({440, 300});
+
+    auto report = [this](const std::string& text) { status_->SetCaption(text); };
+    TImageList* images = MakeGalleryImages(this);
+    top_ = AddGalleryToolBar(*this, images, report);
+    SetClientSize({440, top_ + 330});
 
     auto* panel = Make<TPanel>(this, 8, 8, 424, 130);
     panel->SetBevelInner(bvLowered);
@@ -97,6 +104,9 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     timer_ = new TTimer(this);
     timer_->SetInterval(200);
     timer_->OnTimer = [this](TObject*) { progress_->SetPosition((progress_->Position() + 5) % 105); };
+
+    AddGalleryTabsAndDates(*this, top_ + 300, report);
+    AddGalleryMenus(*this, images, report, [] { ShowGalleryMdiFrame(); });
 }
 
 void TGalleryForm::DrawArrowGlyph(TBitmap& glyph) {

@@ -33,6 +33,7 @@ private:
     TStaticText* status_;
     TOpenDialog* dialog_;
     TTimer* timer_;
+    int top_ = 0;  // height of the tool bar above the controls
 };
 
 }  // namespace korvane

@@ -130,9 +130,13 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
             return true;
         case WM_NCHITTEST:
             result = PassOn(msg, wparam, lparam);
-            if (result == HTCAPTION && MenuBarHeight > 0) {
+            if (MenuBarHeight > 0) {
                 const Point p = ScreenToWindow(short(LOWORD(lparam)), short(HIWORD(lparam)));
-                if (p.y > FrameTop) result = HTMENU;
+                if (result == HTCAPTION && p.y > FrameTop) result = HTMENU;
+                // The system does not know the band it no longer draws a bar in.
+                const bool in_bar = p.y >= FrameTop && p.y < FrameTop + MenuBarHeight && p.x >= FrameLeft &&
+                                    p.x < WindowWidth - FrameRight;
+                if (in_bar) result = HTMENU;
             }
             return true;
         case WM_NCPAINT: {

@@ -215,7 +215,12 @@ void TWinSkinMenu::RestoreOwnerDraw() {
 }
 
 bool TWinSkinMenu::OpenItem(TMenuBtn& entry) {
-    PostMessageW(Form->Handle, WM_COMMAND, WPARAM(entry.ID), 0);
+    // The entry's own command: a plain entry's, or a framework entry's (its
+    // drop-down's items are brought up to date there). The identifier of a
+    // plain drop-down entry is its menu handle and may equal any item's
+    // command, so it is never posted.
+    if (!entry.SubMenu || (Menu && Menu->FindItem(UINT_PTR(entry.ID), fkCommand)))
+        PostMessageW(Form->Handle, WM_COMMAND, WPARAM(entry.ID), 0);
     if (!entry.SubMenu) return false;
     track.index = entry.Index;
     tracking_ = this;

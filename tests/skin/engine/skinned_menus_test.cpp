@@ -397,7 +397,78 @@ TEST_F(SkinnedMenus, APopupMenuWindowGetsTheSkinnedBorderAndBackground) {
     EXPECT_EQ(popup.MenuHandle, context);
 }
 
+TEST_F(SkinnedMenus, RealAltKeys) {
+    // Alt pressed and let go alone: no menu loop, nothing highlighted.
+    testing::PressKeys({VK_MENU});
+    testing::Pump(10);
+    EXPECT_TRUE(open_popups().empty());
+    EXPECT_FALSE(form_->MenuTracking);
+    Script script({Record(), Key(VK_ESCAPE), [] {}});
+    testing::PressKeys({VK_MENU, 'H'});
+    ASSERT_TRUE(Run(script));
+    EXPECT_EQ(opened_, (std::vector<HMENU>{help_}));
+    EXPECT_TRUE(open_popups().empty());
+}
+
 class SkinnedPopupMenus : public testing::FrameworkTest {};
+
+TEST_F(SkinnedPopupMenus, AFrameworkFormsMenuBarOpensWithAltLetterAndRunsTheItem) {
+    auto* form = new TForm(nullptr);
+    form->SetBounds(60, 60, 360, 240);
+    auto* menu = new TMainMenu(form);
+    auto* file = new TMenuItem(form);
+    file->SetCaption("&File");
+    auto* open = new TMenuItem(form);
+    open->SetCaption("&Open");
+    int clicks = 0;
+    open->OnClick = [&](TObject*) { ++clicks; };
+    file->Add(open);
+    menu->Items().Add(file);
+    form->SetMenu(menu);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    Pump();
+    RECT before{};
+    GetClientRect(form->Handle(), &before);
+    auto* skinning = new TWinSkinForm();
+    skinning->SkinForm(DefaultSkin(), *form);
+    SendMessageW(form->Handle(), WM_SKINSTART, 0, 1000);
+    Pump();
+    ASSERT_TRUE(skinning->MenuBar);
+    ASSERT_EQ(skinning->MenuBar->Items.size(), 1u);
+    EXPECT_EQ(skinning->MenuBar->Items[0]->Caption, "&File");
+    EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+
+    HMENU opened = nullptr;
+    Script script({[&] { opened = skinning->TrackedMenu; },
+                   [] {
+                       const std::vector<HWND> popups = open_popups();
+                       if (!popups.empty()) PostMessageW(popups.back(), WM_KEYDOWN, VK_RETURN, 0);
+                   },
+                   [] {}});
+    testing::PressKeys({VK_MENU, 'F'});
+    const auto end = GetTickCount() + 8000;
+    while (!script.Done() && GetTickCount() < end) Pump();
+    Pump();
+    EXPECT_EQ(opened, file->Handle());
+    EXPECT_EQ(clicks, 1);
+
+    // A change of the menu reads the entries again; the window stays without one.
+    auto* edit = new TMenuItem(form);
+    edit->SetCaption("&Edit");
+    menu->Items().Add(edit);
+    Pump();
+    EXPECT_EQ(skinning->MenuBar->Items.size(), 2u);
+    EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+
+    skinning->Unskin();
+    EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
+    RECT after{};
+    GetClientRect(form->Handle(), &after);
+    EXPECT_EQ(after.bottom, before.bottom);
+    skinning->Release();
+    delete form;
+}
 
 TEST_F(SkinnedPopupMenus, TagRulesAndUnskinRestoreTheMenusOwnDrawing) {
     auto* form = new TForm(nullptr);

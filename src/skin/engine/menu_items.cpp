@@ -9,7 +9,6 @@
 #include "skin/draw/drawing.h"
 #include "skin/draw/menu_layout.h"
 #include "skin/engine/popup_menu.h"
-#include "skin/engine/skin_manager.h"
 #include "skin/engine/win_skin_form.h"
 
 namespace korvane {
@@ -202,7 +201,7 @@ void TWinSkinForm::DrawMenuItem(HDC dc, const Rect& r, bool selected, const Item
         BitBlt(dc, r.left, r.top, w, h, bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
         return;
     }
-    const TBitmap* background = SkinManager ? SkinManager->FindPopupBackground(background_menu) : nullptr;
+    const TBitmap* background = FindPopupBackground(background_menu);
     if (background) {
         const Rect source = PopupBackgroundSource(r, {background->Width(), background->Height()});
         bitmap.Canvas().Brush().SetColor(SkinData->Colours().Menu);

@@ -1,5 +1,8 @@
 #include "skin/engine/popup_menu.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "framework/win/gdi.h"
 #include "skin/draw/drawing.h"
 #include "skin/draw/menu_layout.h"
@@ -10,6 +13,17 @@
 namespace korvane {
 
 TWinSkinPopMenu* PendingPopup = nullptr;
+
+namespace {
+std::vector<TWinSkinPopMenu*> attached;  // every popup object attached now
+}  // namespace
+
+const TBitmap* FindPopupBackground(HMENU menu) {
+    if (!menu) return nullptr;
+    for (const TWinSkinPopMenu* popup : attached)
+        if (popup->MenuHandle == menu && !popup->Background.Empty()) return &popup->Background;
+    return nullptr;
+}
 
 void ResolvePendingPopup(HMENU menu) {
     if (!PendingPopup || !menu) return;
@@ -23,12 +37,14 @@ void TWinSkinPopMenu::Attach(HWND window, TSkinData& data, HMENU menu) {
     Window = window;
     SkinData = &data;
     MenuHandle = menu;
-    subclass_.Install(window, [this](UINT m, WPARAM w, LPARAM l) { return WindowProcedure(m, w, l); });
+    if (subclass_.Install(window, [this](UINT m, WPARAM w, LPARAM l) { return WindowProcedure(m, w, l); }))
+        attached.push_back(this);
 }
 
 void TWinSkinPopMenu::Detach() {
     if (PendingPopup == this) PendingPopup = nullptr;
     if (!subclass_.Installed()) return;
+    std::erase(attached, this);
     subclass_.Remove();
     Background.SetSize(0, 0);
 }

@@ -25,6 +25,7 @@ public:
     // Takes the window over; menu may be 0 (it is learnt from the first item drawn).
     void Attach(HWND window, TSkinData& data, HMENU menu);
     void Detach();
+    bool Attached() const { return subclass_.Installed(); }
 
     HWND Window = nullptr;
     TSkinData* SkinData = nullptr;
@@ -51,5 +52,8 @@ extern TWinSkinPopMenu* PendingPopup;
 
 // Hands the menu to the pending popup, if there is one.
 void ResolvePendingPopup(HMENU menu);
+
+// The composed background of the attached popup showing that menu; null for none.
+const TBitmap* FindPopupBackground(HMENU menu);
 
 }  // namespace korvane

@@ -281,10 +281,7 @@ bool TSkinManage::IsSkinnedPopup(HWND window) const {
 }
 
 const TBitmap* TSkinManage::FindPopupBackground(HMENU menu) const {
-    if (!menu) return nullptr;
-    for (const auto& popup : popups_)
-        if (popup->MenuHandle == menu && !popup->Background.Empty()) return &popup->Background;
-    return nullptr;
+    return korvane::FindPopupBackground(menu);
 }
 
 void TSkinManage::Schedule(SkinAction action, unsigned delay) {

@@ -70,6 +70,9 @@ void TCustomForm::DestroyWindowHandle() {
 }
 
 void TCustomForm::DefaultHandler(TMessage& m) {
+    // A message to a form without a window (CM_TEXTCHANGED of a caption set
+    // in code) makes none: the system has nothing to do with it.
+    if (!HandleAllocated()) return;
     HWND window = Handle();
     if (form_style_ == fsMDIForm && mdi_client_)
         m.Result = DefFrameProcW(window, mdi_client_, m.Msg, m.WParam, m.LParam);

@@ -225,6 +225,10 @@ bool TWinSkinMenu::OpenItem(TMenuBtn& entry) {
     track.index = entry.Index;
     tracking_ = this;
     RedrawWindow(Form->Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    // The frame's paint forgot the pressed entry: it shows pressed while its drop-down is open.
+    entry.State = TNCObject::stPressed;
+    Form->HotObject = &entry;
+    PaintEntry(entry);
     SwitchToOwnerDraw(entry.SubMenu);
     Form->MenuTracking = true;
     Form->TrackedMenu = entry.SubMenu;

@@ -10,6 +10,7 @@
 #include "framework/win/graphics.h"
 #include "framework/win/imglist.h"
 #include "framework/win/menus.h"
+#include "framework/win/window_proc_hook.h"
 #include "framework/win/stdctrls.h"
 #include "input_support.h"
 #include "window_test_support.h"
@@ -148,11 +149,10 @@ TEST_F(MenusTest, TheWindowMenuShowsTheItemsWithStatesTextsAndDropDowns) {
 TEST_F(MenusTest, AChangeGivesTheWindowItsMenuBackAndSendsMenuChanged) {
     form_->Show();
     int changes = 0;
-    auto old = form_->WindowProc;
-    form_->WindowProc = [&](TMessage& m) {
+    WindowProcHook count(*form_, [&](TMessage& m, const TWndMethod& next) {
         if (m.Msg == CM_MENUCHANGED) ++changes;
-        old(m);
-    };
+        next(m);
+    });
     // Someone else draws the bar and took the menu off the window.
     SetMenu(form_->Handle(), nullptr);
     file_->SetCaption("&Document");

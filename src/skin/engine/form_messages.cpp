@@ -102,6 +102,9 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
         case WM_SKINSTART:
             Start();
             return true;
+        case WM_MENUSELECT:
+            if (MenuTracking && MenuBar && TWinSkinMenu::Tracking() == MenuBar.get()) MenuBar->Selected(wparam, lparam);
+            return false;
         case WM_SKINCHANGED:
             // The application's request to a skinned framework form.
             if (!Form) return false;
@@ -117,11 +120,23 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
         case WM_NCCALCSIZE:
             result = OnNcCalcSize(wparam, lparam);
             return true;
+        case WM_MEASUREITEM:
+            if (!MeasureWindowMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam))) return false;
+            result = TRUE;
+            return true;
+        case WM_DRAWITEM:
+            if (!DrawWindowMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return false;
+            result = TRUE;
+            return true;
         case WM_NCHITTEST:
             result = PassOn(msg, wparam, lparam);
-            if (result == HTCAPTION && MenuBarHeight > 0) {
+            if (MenuBarHeight > 0) {
                 const Point p = ScreenToWindow(short(LOWORD(lparam)), short(HIWORD(lparam)));
-                if (p.y > FrameTop) result = HTMENU;
+                if (result == HTCAPTION && p.y > FrameTop) result = HTMENU;
+                // The system does not know the band it no longer draws a bar in.
+                const bool in_bar = p.y >= FrameTop && p.y < FrameTop + MenuBarHeight && p.x >= FrameLeft &&
+                                    p.x < WindowWidth - FrameRight;
+                if (in_bar) result = HTMENU;
             }
             return true;
         case WM_NCPAINT: {
@@ -170,6 +185,8 @@ bool TWinSkinForm::NonClientMouse(UINT msg, WPARAM wparam, LPARAM lparam, LRESUL
     const int x = short(LOWORD(lparam)), y = short(HIWORD(lparam));
     FollowSkin();
     TNCObject* object = ButtonAt(ScreenToWindow(x, y));
+    auto* entry = object || !MenuBar ? nullptr : MenuBar->ItemAt(ScreenToWindow(x, y));
+    if (entry) object = entry;
     result = 0;
     switch (msg) {
         case WM_NCMOUSEMOVE:
@@ -181,6 +198,19 @@ bool TWinSkinForm::NonClientMouse(UINT msg, WPARAM wparam, LPARAM lparam, LRESUL
             if (HotObject) HotObject->MouseLeave();
             return false;
         case WM_NCLBUTTONDOWN:
+            if (entry) {
+                if (MenuTracking) {
+                    // A press posted while a drop-down is still open waits
+                    // for the menu loop to end: it never opens a loop inside it.
+                    EndMenu();
+                    PostMessageW(Handle, msg, wparam, lparam);
+                    return true;
+                }
+                if (!Active) SetForegroundWindow(Handle);
+                entry->MouseDown();
+                MenuBar->OpenItem(*entry);
+                return true;
+            }
             if (object) {
                 if (!Active) SetForegroundWindow(Handle);
                 object->MouseDown();
@@ -216,8 +246,13 @@ bool TWinSkinForm::NonClientMouse(UINT msg, WPARAM wparam, LPARAM lparam, LRESUL
 bool TWinSkinForm::KeyboardMenu(WPARAM, LPARAM lparam, LRESULT& result) {
     // Alt or F10 alone (key 0) never starts the system's menu loop on a
     // skinned window: its menu would be drawn over the skinned frame.
-    if (lparam == 32 || lparam == 45 || GetCapture()) return false;
-    if (lparam != 0) return false;
+    // Alt+letter of a bar entry opens that entry's drop-down.
+    if (MenuTracking || lparam == 32 || lparam == 45 || GetCapture()) return false;
+    if (lparam != 0) {
+        TMenuBtn* entry = MenuBar ? MenuBar->FindAccelItem(wchar_t(lparam)) : nullptr;
+        if (!entry) return false;
+        MenuBar->ClickItem(*entry);
+    }
     result = 1;
     return true;
 }

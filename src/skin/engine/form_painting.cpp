@@ -77,6 +77,8 @@ void TWinSkinForm::PaintFrame(HDC given) {
         DrawBorderPiece(2, {w - FrameRight, 0, w, h}, dc.get());
         DrawBorderPiece(4, {FrameLeft, h - FrameBottom, w - FrameRight, h}, dc.get());
         PaintTitle(dc.get());
+        if (MenuBar && MenuBarHeight > 0)
+            MenuBar->PaintBar(dc.get(), {FrameLeft, FrameTop, w - FrameRight, FrameTop + MenuBarHeight});
     } catch (...) {
         // A failure while painting leaves the frame as it is; the window goes on.
     }

@@ -264,17 +264,24 @@ bool TSkinManage::AskFormSkin(const std::string& class_name) {
 
 void TSkinManage::SkinPopupWindow(HWND window) {
     if (!Enabled() || IsSkinnedPopup(window) || SendMessageW(window, WM_SKINQUERY, 0, 0) == 1) return;
-    const TSkinData* data = FindSkinData(window);
-    if (data && !data->Empty()) popups_.push_back(window);
+    TSkinData* data = FindSkinData(window);
+    if (!data || data->Empty()) return;
+    auto popup = std::make_unique<TWinSkinPopMenu>();
+    popup->Attach(window, *data, nullptr);
+    popups_.push_back(std::move(popup));
 }
 
 void TSkinManage::UnskinPopupWindow(HWND window) {
-    auto it = std::find(popups_.begin(), popups_.end(), window);
+    auto it = std::find_if(popups_.begin(), popups_.end(), [window](const auto& p) { return p->Window == window; });
     if (it != popups_.end()) popups_.erase(it);
 }
 
 bool TSkinManage::IsSkinnedPopup(HWND window) const {
-    return std::find(popups_.begin(), popups_.end(), window) != popups_.end();
+    return std::any_of(popups_.begin(), popups_.end(), [window](const auto& p) { return p->Window == window; });
+}
+
+const TBitmap* TSkinManage::FindPopupBackground(HMENU menu) const {
+    return korvane::FindPopupBackground(menu);
 }
 
 void TSkinManage::Schedule(SkinAction action, unsigned delay) {

@@ -26,6 +26,7 @@
 #include "framework/core/component.h"
 #include "framework/win/gdi.h"
 #include "skin/draw/manager_rules.h"
+#include "skin/engine/popup_menu.h"
 #include "skin/engine/skin_data.h"
 #include "skin/engine/win_skin_form.h"
 
@@ -94,6 +95,8 @@ public:
     void SkinPopupWindow(HWND window);
     void UnskinPopupWindow(HWND window);
     bool IsSkinnedPopup(HWND window) const;
+    // The composed background of the popup showing that menu; null for none.
+    const TBitmap* FindPopupBackground(HMENU menu) const;
 
     // Runs an action after delay ms (see SkinActionSchedule).
     void Schedule(SkinAction action, unsigned delay = kActionDelay);
@@ -134,7 +137,7 @@ private:
     UniqueHook hook_;
     std::unique_ptr<TTimer> timer_;
     std::vector<std::unique_ptr<FormSkinning>> forms_;
-    std::vector<HWND> popups_;
+    std::vector<std::unique_ptr<TWinSkinPopMenu>> popups_;
     std::vector<TSkinData*> skin_datas_;
     SkinActionSchedule schedule_;
     bool scanning_ = false;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "framework/core/properties.h"
+#include "framework/win/menus.h"
+#include "framework/win/messages.h"
 
 namespace korvane {
 namespace {
@@ -24,6 +26,7 @@ TWinSkinForm::TWinSkinForm(HWND window) : TComponent(nullptr), Handle(window) {}
 
 TWinSkinForm::~TWinSkinForm() {
     if (Hooked() || light_) Unskin();
+    SetPopupMenusOwnerDraw(false);
     if (SkinData) SkinData->RemoveFreeNotification(this);
 }
 
@@ -38,7 +41,11 @@ const PropertyTable& TWinSkinForm::Properties() const {
 
 void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation == opRemove && component == SkinData) SkinData = nullptr;
+    if (operation != opRemove) return;
+    if (component == SkinData) SkinData = nullptr;
+    std::erase_if(skinned_items_, [component](const SkinnedPopupItem& s) { return s.item == component; });
+    std::erase_if(skinned_popups_, [component](const auto& s) { return s.first == component; });
+    if (MenuBar && MenuBar->Menu == component) MenuBar->Menu = nullptr;
 }
 
 void TWinSkinForm::SkinForm(TSkinData& data, TCustomForm& form) {
@@ -48,6 +55,10 @@ void TWinSkinForm::SkinForm(TSkinData& data, TCustomForm& form) {
     SkinWindow(data);
     SavedColor = form.GetColor();
     if (!data.Empty()) form.SetColor(data.Colours().ButtonFace);
+    if (Hooked() && !form_filter_)
+        form_filter_ = std::make_unique<WindowProcHook>(
+            form, [this](TMessage& m, const TWndMethod& next) { FormFilter(m, next); });
+    SetPopupMenusOwnerDraw(true);
 }
 
 void TWinSkinForm::SkinWindow(TSkinData& data) {
@@ -95,6 +106,14 @@ void TWinSkinForm::SkinWindow(TSkinData& data) {
         FrameKind = kFrameOther;
     MenuHandle = GetMenu(Handle);
     box_bits_ = Style & kCaptionButtonBits;
+    if (MenuHandle && MdiKind != mkChild) {
+        MenuBar = std::make_unique<TWinSkinMenu>(*this);
+        MenuBar->SkinData = &data;
+        MenuBar->Menu = Form ? Form->Menu() : nullptr;
+        if (MenuBar->Menu) MenuBar->Menu->FreeNotification(this);
+        MenuBarHeight = GetSystemMetrics(SM_CYMENU);
+        MenuBar->RebuildItems();
+    }
 
     if (!subclass_.Install(Handle, [this](UINT m, WPARAM w, LPARAM l) { return WindowProcedure(m, w, l); }))
         return;  // a window that cannot be hooked keeps its normal look
@@ -124,6 +143,7 @@ void TWinSkinForm::ApplySkinChange() {
     }
     if (light_) return;
     PaintState = psReapplying;
+    SetPopupMenusOwnerDraw(true);
     ComputeFrameMetrics();
     ResizeForSkin(true);
     PaintState = psNormal;
@@ -136,6 +156,7 @@ void TWinSkinForm::ApplySkinChange() {
 
 void TWinSkinForm::Unskin() {
     if (Timer) Timer->SetEnabled(false);
+    SetPopupMenusOwnerDraw(false);
     if (light_) {
         light_ = false;
         if (Form && PaintState != psReleasing) Form->SetColor(SavedColor);
@@ -149,9 +170,11 @@ void TWinSkinForm::Unskin() {
     if (!Hooked()) return;
     SetCaptionButtonBits(true);
     subclass_.Remove();
+    form_filter_.reset();
     if (Form && PaintState != psReleasing) Form->SetColor(SavedColor);
     TitleCache.SetSize(0, 0);
     HotObject = nullptr;
+    ReleaseMenuBar();
     const LONG style = GetWindowLongW(Handle, GWL_STYLE);
     const bool child = (style & WS_CHILD) && MdiKind != mkChild;
     if (!child && IsWindow(Handle)) {
@@ -165,11 +188,44 @@ void TWinSkinForm::Unskin() {
         SetWindowPos(Handle, nullptr, origin.x, origin.y, size.width, size.height,
                      SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
     }
+    MenuBarHeight = 0;
     if (IsWindow(Handle)) SetWindowRgn(Handle, nullptr, TRUE);
     Region.reset();
     RegionSet = false;
     RegionWidth = RegionHeight = 0;
     PaintState = psNotStarted;
+}
+
+void TWinSkinForm::ReleaseMenuBar() {
+    if (!MenuBar) return;
+    // The window gets its menu back; the resize that follows gives the
+    // client area its size under the system's frame and bar.
+    HMENU menu = MenuBar->Menu ? MenuBar->Menu->Handle() : MenuBar->MenuHandle;
+    if (MenuBar->Menu) MenuBar->Menu->RemoveFreeNotification(this);
+    MenuBar.reset();
+    if (IsWindow(Handle) && menu && IsMenu(menu)) SetMenu(Handle, menu);
+}
+
+void TWinSkinForm::FormFilter(TMessage& m, const TWndMethod& next) {
+    switch (m.Msg) {
+        case CM_MENUCHANGED:
+            next(m);
+            if (MenuBar && SkinData && SkinData->MenuRefresh) {
+                MenuBar->RebuildItems();
+                PaintFrame(nullptr);
+            }
+            return;
+        case CM_DIALOGCHAR:
+            if (MenuBar && !MenuTracking)
+                if (TMenuBtn* entry = MenuBar->FindAccelItem(wchar_t(m.WParam))) {
+                    MenuBar->ClickItem(*entry);
+                    m.Result = 1;
+                    return;
+                }
+            next(m);
+            return;
+        default: next(m);
+    }
 }
 
 void TWinSkinForm::Release() {
@@ -266,9 +322,13 @@ void TWinSkinForm::ReadCaptionFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    {
         CaptionFont.reset(CreateFontIndirectW(&metrics.lfCaptionFont));
-    else
+        MenuFont.reset(CreateFontIndirectW(&metrics.lfMenuFont));
+    } else {
         CaptionFont.reset();
+        MenuFont.reset();
+    }
 }
 
 void TWinSkinForm::SetCaptionButtonBits(bool on) {
@@ -337,6 +397,7 @@ void TWinSkinForm::FollowSkin() {
 }
 
 void TWinSkinForm::HoverCheck() {
+    if (MenuTracking) return;
     FollowSkin();
     if (!HotObject) return;
     POINT cursor{};

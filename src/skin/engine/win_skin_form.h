@@ -32,6 +32,8 @@
 #include "framework/win/window_subclass.h"
 #include "skin/draw/frame_geometry.h"
 #include "skin/draw/title_buttons.h"
+#include "framework/win/window_proc_hook.h"
+#include "skin/engine/menu_bar.h"
 #include "skin/engine/nc_objects.h"
 #include "skin/engine/skin_data.h"
 
@@ -42,6 +44,10 @@ constexpr UINT WM_SKINCHANGED = 0x3401;  // from the application: re-apply the s
 constexpr UINT WM_SKINREPAINT = 0x3502;  // paint the whole frame now
 constexpr UINT WM_SKINSTART = 0x3503;    // posted by the manager after attaching (lParam 1000)
 constexpr UINT WM_SKINQUERY = 0x3504;    // answered with 1 by every skinned window
+
+class TMenuItem;
+class TPopupMenu;
+class TImageList;
 
 class TWinSkinForm : public TComponent {
 public:
@@ -108,6 +114,38 @@ public:
     // double-click time closes the window instead.
     void OpenSystemMenu(int x, int y);
 
+    // What a skinned menu item shows.
+    struct ItemContent {
+        std::wstring caption;
+        std::wstring shortcut;
+        bool separator = false;
+        bool enabled = true;
+        bool checked = false;
+        bool radio = false;
+        bool is_default = false;
+        const TImageList* images = nullptr;
+        int image_index = -1;
+        UINT align = DT_LEFT;
+    };
+    // Owner-drawn items of the menu bar's drop-downs (WM_MEASUREITEM and
+    // WM_DRAWITEM of the window); false for items of the form's other menus.
+    bool MeasureWindowMenuItem(MEASUREITEMSTRUCT& request);
+    bool DrawWindowMenuItem(const DRAWITEMSTRUCT& request);
+    // An item at r on dc: from the MenuItem element over the background of
+    // the popup showing background_menu, or plainly in the skin's colours.
+    void DrawMenuItem(HDC dc, const Rect& r, bool selected, const ItemContent& item, HMENU background_menu,
+                      bool separator_special);
+    void DrawMenuItemContent(TBitmap& target, const Rect& r, bool selected, const ItemContent& item);
+    // With DT_CALCRECT in format only measures (rect gets the size).
+    void DrawMenuItemText(HDC dc, UINT format, bool selected, RECT& rect, const std::wstring& text, bool separator,
+                          bool enabled, bool is_default);
+    void DrawMenuSeparator(HDC dc, const Rect& r);
+    // The skinned drawing of a framework popup menu's item.
+    void DrawFrameworkItem(TMenuItem& item, TCanvas& canvas, const Rect& r, bool selected);
+    // The form's popup menus drawn by the skin (on), or given back their
+    // own drawing and handlers (off).
+    void SetPopupMenusOwnerDraw(bool on);
+
     // The frame widths as one value.
     FrameWidths Frame() const { return {FrameLeft, FrameTop, FrameRight, FrameBottom}; }
     bool Hooked() const { return subclass_.Installed(); }
@@ -132,6 +170,10 @@ public:
     HWND Handle = nullptr;
     TSkinData* SkinData = nullptr;
     std::vector<std::unique_ptr<TWinSysButton>> TitleButtons;
+    std::unique_ptr<TWinSkinMenu> MenuBar;  // for a window with a menu
+    bool MenuTracking = false;              // a drop-down of the bar is open
+    HMENU TrackedMenu = nullptr;            // that drop-down
+    UniqueGdi<HFONT> MenuFont;              // the system menu font
     TBitmap IconBitmap;  // the window's small icon on the key colour
     TBitmap TitleCache;  // the last composed title strip
     UniqueGdi<HFONT> CaptionFont;  // the system caption font
@@ -171,6 +213,20 @@ private:
     // The title-bar buttons point into the skin's records: after a new skin
     // was read they are made again before anything uses them.
     void FollowSkin();
+    // The framework form's messages the menu bar answers: CM_MENUCHANGED
+    // and CM_DIALOGCHAR (Alt+letter of a bar entry).
+    void FormFilter(TMessage& message, const TWndMethod& next);
+    void SkinPopupItems(TMenuItem& parent);
+    void ReleaseMenuBar();
+
+    struct SkinnedPopupItem {
+        TMenuItem* item;
+        std::function<void(TObject*, TCanvas&, Rect, bool)> draw;
+        std::function<void(TObject*, TCanvas&, int&, int&)> measure;
+    };
+    std::vector<SkinnedPopupItem> skinned_items_;
+    std::vector<std::pair<TPopupMenu*, bool>> skinned_popups_;  // with their own OwnerDraw
+    std::unique_ptr<WindowProcHook> form_filter_;
 
     WindowSubclass subclass_;
     std::unique_ptr<TTimer> Timer;  // the 250 ms hover check, on while the window is active

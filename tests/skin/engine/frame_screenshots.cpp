@@ -8,14 +8,19 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "base/bmp.h"
 #include "base/file_io.h"
 #include "framework/win/application.h"
 #include "framework/win/buttons.h"
 #include "framework/win/gallery/gallery_form.h"
+#include "framework/win/menus.h"
 #include "framework/win/stdctrls.h"
+#include "skin/engine/popup_menu.h"
 #include "skin/engine/skin_data.h"
 #include "skin/engine/win_skin_form.h"
 
@@ -43,6 +48,46 @@ void Save(HWND window, const std::string& path) {
     BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
     write_file_replacing(path, encode_bmp(shot.View()));
+}
+
+// Popup menu windows get their skin as they are made, as the manager does it.
+TSkinData* popup_skin = nullptr;
+std::vector<std::unique_ptr<TWinSkinPopMenu>> popups;
+
+LRESULT CALLBACK PopupHook(int code, WPARAM wparam, LPARAM lparam) {
+    HWND window = reinterpret_cast<HWND>(wparam);
+    wchar_t name[16] = {};
+    if (code == HCBT_CREATEWND && popup_skin && GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32768") == 0) {
+        popups.push_back(std::make_unique<TWinSkinPopMenu>());
+        popups.back()->Attach(window, *popup_skin, nullptr);
+    }
+    if (code == HCBT_DESTROYWND)
+        std::erase_if(popups, [window](const auto& p) { return p->Window == window; });
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+// Runs the steps one by one from a timer, inside the menu loop that one of them opens.
+std::vector<std::function<void()>> steps;
+std::size_t next_step = 0;
+void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
+    if (next_step < steps.size()) steps[next_step++]();
+}
+void RunSteps(std::vector<std::function<void()>> script, const std::function<void()>& start) {
+    steps = std::move(script);
+    next_step = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, NextStep);
+    start();
+    while (next_step < steps.size()) {
+        Application->ProcessMessages();
+        Sleep(10);
+    }
+    KillTimer(nullptr, timer);
+    Settle();
+}
+
+void Key(WORD key) {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    if (popup) PostMessageW(popup, WM_KEYDOWN, key, 0);
 }
 
 HWND Desk() {
@@ -127,6 +172,25 @@ int Run(const std::string& out, const std::string& skin_file) {
     TWinSkinForm* skinned_gallery = Attach(skin, gallery, gallery->Handle());
     Settle();
     Save(gallery->Handle(), out + "/skin-gallery.bmp");
+
+    popup_skin = &skin;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, PopupHook, nullptr, GetCurrentThreadId());
+    RECT w{};
+    GetWindowRect(gallery->Handle(), &w);
+    const Rect& file = skinned_gallery->MenuBar->Items[0]->BoundsRect;
+    RunSteps({[] {},
+              [&] { Save(gallery->Handle(), out + "/skin-gallery-menu.bmp"); },
+              [] { Key(VK_DOWN); }, [] { Key(VK_DOWN); }, [] { Key(VK_RIGHT); }, [] {},
+              [&] { Save(gallery->Handle(), out + "/skin-gallery-submenu.bmp"); },
+              [] { EndMenu(); }},
+             [&] {
+                 PostMessageW(gallery->Handle(), WM_NCLBUTTONDOWN, HTCAPTION,
+                              MAKELPARAM(w.left + file.left + 4, w.top + file.top + 4));
+             });
+    RunSteps({[] {}, [&] { Save(gallery->Handle(), out + "/skin-gallery-context.bmp"); }, [] { EndMenu(); }},
+             [&] { gallery->PopupMenu()->Popup(w.left + 220, w.top + 160); });
+    UnhookWindowsHookEx(hook);
+    popups.clear();
 
     skinned_gallery->Release();
     skinned_plain->Release();

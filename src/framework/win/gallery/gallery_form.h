@@ -1,0 +1,38 @@
+#pragma once
+// The gallery form: one of each framework control on one form, to look at the
+// framework and at the skin on top of it.
+
+#include <string_view>
+
+#include "framework/win/form.h"
+
+namespace korvane {
+
+class TProgressBar;
+class TStaticText;
+class TOpenDialog;
+class TTimer;
+class TBitmap;
+
+class TGalleryForm : public TForm {
+public:
+    static constexpr std::string_view kClassName = "TGalleryForm";
+
+    explicit TGalleryForm(TComponent* owner);
+    std::string_view ClassName() const override { return kClassName; }
+
+private:
+    template <class C>
+    C* Make(TWinControl* parent, int x, int y, int w, int h);
+    // A green arrow on magenta (the transparent colour), two cells: up and disabled.
+    static void DrawArrowGlyph(TBitmap& glyph);
+    // A monochrome page: a frame and a checker pattern of ink on paper.
+    static void DrawCheckerPage(TBitmap& page);
+
+    TProgressBar* progress_;
+    TStaticText* status_;
+    TOpenDialog* dialog_;
+    TTimer* timer_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,168 @@
+// TWinSkinForm: the window procedure put in front of the skinned window's.
+#include "framework/win/messages.h"
+#include "skin/engine/win_skin_form.h"
+
+namespace korvane {
+
+LRESULT TWinSkinForm::WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam) {
+    switch (msg) {
+        case WM_DESTROY:
+            if (Timer) Timer->SetEnabled(false);
+            subclass_.Remove();
+            Region.reset();
+            RegionSet = false;
+            return PassOn(msg, wparam, lparam);
+        case WM_STYLECHANGED:
+            if (wparam == WPARAM(GWL_STYLE)) Style = LONG(reinterpret_cast<const STYLESTRUCT*>(lparam)->styleNew);
+            return PassOn(msg, wparam, lparam);
+        case WM_SKINQUERY: return 1;
+        default: break;
+    }
+    const LONG style = GetWindowLongW(Handle, GWL_STYLE);
+    if ((style & WS_CHILD) && MdiKind != mkChild) return PassOn(msg, wparam, lparam);
+
+    ++depth_;
+    LRESULT result = 0;
+    bool handled = Stage1(msg, wparam, lparam, result);
+    const bool stage2 = WindowState != wsMinimized && !(MdiKind == mkChild && WindowState != wsNormal) &&
+                        PaintState != psNotStarted;
+    if (!handled && stage2 && Hooked()) handled = Stage2(msg, wparam, lparam, result);
+    if (!handled) result = PassOn(msg, wparam, lparam);
+    if (--depth_ == 0 && release_pending_) delete this;
+    return result;
+}
+
+bool TWinSkinForm::Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    switch (msg) {
+        case WM_SIZE:
+            result = PassOn(msg, wparam, lparam);
+            OnSize(wparam);
+            return true;
+        case WM_ACTIVATE:
+            Active = LOWORD(wparam) != WA_INACTIVE;
+            return false;
+        case WM_ERASEBKGND:
+            result = PassOn(msg, wparam, lparam);
+            if (!Form && SkinData && SkinData->FaceBrush()) {
+                RECT client{};
+                GetClientRect(Handle, &client);
+                FillRect(reinterpret_cast<HDC>(wparam), &client, SkinData->FaceBrush());
+                result = 1;
+            }
+            return true;
+        case WM_GETMINMAXINFO: {
+            result = PassOn(msg, wparam, lparam);
+            ReadWindowState();
+            SetCaptionButtonBits(WindowState == wsMinimized);
+            auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+            info->ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+            return true;
+        }
+        case WM_WINDOWPOSCHANGED:
+            ReadWindowState();
+            return false;
+        case WM_NCACTIVATE:
+            Active = wparam != 0;
+            return false;
+        case WM_SYSCOMMAND:
+            switch (wparam & 0xFFF0) {
+                case SC_MINIMIZE: WindowState = wsMinimized; break;
+                case SC_MAXIMIZE: WindowState = wsMaximized; break;
+                case SC_RESTORE: WindowState = wsNormal; break;
+                default: break;
+            }
+            return false;
+        case WM_CTLCOLORBTN:
+            result = PassOn(msg, wparam, lparam);
+            SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+            return true;
+        case WM_CTLCOLORSTATIC:
+            result = PassOn(msg, wparam, lparam);
+            if (!Form) SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+            if (SkinData && SkinData->FaceBrush()) result = reinterpret_cast<LRESULT>(SkinData->FaceBrush());
+            return true;
+        case WM_SKINSTART:
+            Start();
+            return true;
+        default: return false;
+    }
+}
+
+bool TWinSkinForm::Stage2(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    switch (msg) {
+        case WM_NCCALCSIZE:
+            result = OnNcCalcSize(wparam, lparam);
+            return true;
+        case WM_NCHITTEST:
+            result = PassOn(msg, wparam, lparam);
+            if (result == HTCAPTION && MenuBarHeight > 0) {
+                const Point p = ScreenToWindow(short(LOWORD(lparam)), short(HIWORD(lparam)));
+                if (p.y > FrameTop) result = HTMENU;
+            }
+            return true;
+        case WM_NCPAINT: {
+            if (FrameKind == kFrameCaptionless) return false;
+            // The update region comes in screen coordinates; 1 means all of it.
+            HRGN clip = nullptr;
+            if (wparam > 1) {
+                clip = CreateRectRgn(0, 0, 0, 0);
+                CombineRgn(clip, reinterpret_cast<HRGN>(wparam), nullptr, RGN_COPY);
+            }
+            HDC dc = GetDCEx(Handle, clip, DCX_WINDOW | DCX_CACHE | (clip ? DCX_INTERSECTRGN : 0));
+            if (!dc && clip) DeleteObject(clip);  // GetDCEx owns it only when it succeeds
+            if (dc) {
+                PaintFrame(dc);
+                ReleaseDC(Handle, dc);
+            }
+            result = 0;
+            return true;
+        }
+        case WM_NCACTIVATE:
+            Active = wparam != 0;
+            if (Timer) Timer->SetEnabled(Active);
+            // The system paints its own caption here; the skinned one goes back over it.
+            result = PassOn(msg, wparam, lparam);
+            PaintFrame(nullptr);
+            return true;
+        case WM_SETTEXT:
+            // The system draws the new caption itself, without WM_NCPAINT: the
+            // skinned title strip is painted again at once, with no message loop.
+            result = PassOn(msg, wparam, lparam);
+            PaintFrame(nullptr);
+            return true;
+        case WM_SKINREPAINT:
+            PaintFrame(nullptr);
+            return true;
+        default: return false;
+    }
+}
+
+LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wparam, LPARAM lparam) {
+    LRESULT result = PassOn(WM_NCCALCSIZE, wparam, lparam);
+    if (!wparam) return 0;
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam);
+    if ((MdiKind == mkChild && WindowState != wsNormal) || FrameKind == kFrameCaptionless) {
+        params->rgrc[1] = params->rgrc[0];
+        return WVR_REDRAW;
+    }
+    const WINDOWPOS& pos = *params->lppos;
+    const Rect client = SkinnedClientRect({pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy}, Frame(), MenuBarHeight);
+    params->rgrc[0] = to_rect(client);
+    params->rgrc[1] = params->rgrc[0];
+    (void)result;
+    return WVR_REDRAW;
+}
+
+void TWinSkinForm::OnSize(WPARAM wparam) {
+    switch (wparam) {
+        case SIZE_MINIMIZED: WindowState = wsMinimized; break;
+        case SIZE_MAXIMIZED: WindowState = wsMaximized; break;
+        case SIZE_RESTORED: WindowState = wsNormal; break;
+        default: break;
+    }
+    if (WindowState == wsMinimized) return;
+    if (MdiKind == mkChild && WindowState != wsNormal) return;
+    if (PaintState == psNormal || PaintState == psReapplying) UpdateRegion();
+}
+
+}  // namespace korvane

@@ -1,0 +1,167 @@
+#pragma once
+// Unit WinSkinForm: TWinSkinForm, one per skinned top-level window. It draws
+// the window's whole non-client area from the skin (the four borders, the
+// title strip with the caption and the title-bar buttons), shapes the window
+// from the transparent pixels of the border images, and gives the window back
+// its own frame when the skin comes off. The Windows frame stays underneath:
+// the object only changes what the frame measures and what is painted there.
+//
+// Attaching comes in two strengths, chosen by the skin data's SkinControls:
+// with xcMainMenu the full attach takes over the window's messages and skins
+// its frame; without it only the light attach runs (frame metrics and the
+// controls; the frame keeps its system look).
+//
+// The manager owns the objects. It frees one with Release, never with
+// delete: an object whose window procedure is running (a window destroyed
+// from one of its own messages) is freed when that procedure returns.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/geometry.h"
+#include "framework/core/component.h"
+#include "framework/win/bitmap.h"
+#include "framework/win/form.h"
+#include "framework/win/gdi.h"
+#include "framework/win/graphics.h"
+#include "framework/win/timer.h"
+#include "framework/win/window_subclass.h"
+#include "skin/draw/frame_geometry.h"
+#include "skin/draw/title_buttons.h"
+#include "skin/engine/nc_objects.h"
+#include "skin/engine/skin_data.h"
+
+namespace korvane {
+
+// Private window messages of the engine.
+constexpr UINT WM_SKINCHANGED = 0x3401;  // from the application: re-apply the skin
+constexpr UINT WM_SKINREPAINT = 0x3502;  // paint the whole frame now
+constexpr UINT WM_SKINSTART = 0x3503;    // posted by the manager after attaching (lParam 1000)
+constexpr UINT WM_SKINQUERY = 0x3504;    // answered with 1 by every skinned window
+
+class TWinSkinForm : public TComponent {
+public:
+    static constexpr std::string_view kClassName = "TWinSkinForm";
+
+    enum TPaintState { psNotStarted = 0, psNormal = 1, psReapplying = 3, psReleasing = 4, psFirstSizing = 5 };
+    enum TWindowState { wsNormal = 0, wsMaximized = 1, wsMinimized = 2 };
+    enum TMdiKind { mkNone = 0, mkFrame = 1, mkChild = 2 };
+
+    // Made without an owner; the window is given by SkinForm or SkinWindow.
+    explicit TWinSkinForm(HWND window = nullptr);
+    ~TWinSkinForm() override;
+
+    std::string_view ClassName() const override { return kClassName; }
+    const PropertyTable& Properties() const override;
+
+    // Attaches to a framework form (its window is made when it has none):
+    // SkinWindow, then the form's colour becomes the skin's button face.
+    void SkinForm(TSkinData& data, TCustomForm& form);
+    // Attaches to the window in Handle, a framework form's or a plain Win32
+    // window: the full attach with xcMainMenu in SkinControls, else the light
+    // one. The manager then posts WM_SKINSTART (or calls Start).
+    void SkinWindow(TSkinData& data);
+    // The first sizing: what WM_SKINSTART does.
+    void Start();
+    // Re-applies the skin after the skin data was reloaded.
+    void ApplySkinChange();
+    // Gives the window back its own frame, procedure, style bits, size and
+    // region (full), or only its colours and a repaint (light).
+    void Unskin();
+    // Frees the object now, or once its window procedure has returned.
+    void Release();
+
+    // The steps, callable on their own.
+    void ComputeFrameMetrics();
+    void BuildIcon();
+    void ResizeForSkin(bool add_menu_bar);
+    void UpdateRegion();
+    void DropRegion();
+    // Paints the whole non-client area; null: into the window's own DC.
+    void PaintFrame(HDC dc);
+    void PaintTitle(HDC dc);
+    // The caption text (and its backdrop) in the title rectangle of the strip.
+    void DrawCaption(TBitmap& strip, const Rect& title);
+    // Index 1 left, 2 right, 3 top, 4 bottom.
+    void DrawBorderPiece(int index, const Rect& rect, HDC dc);
+    Point ScreenToWindow(int x, int y) const;
+
+    // Title-bar buttons (laid out and painted with the title strip).
+    void LayoutButtons();
+    void PaintButtons(MutableImageView title_strip);
+    bool UpdateButtonVisibility(int index);
+    TNCObject* ButtonAt(Point window_point) const;
+    void PaintButton(TWinSysButton& button, int state);
+
+    // The frame widths as one value.
+    FrameWidths Frame() const { return {FrameLeft, FrameTop, FrameRight, FrameBottom}; }
+    bool Hooked() const { return subclass_.Installed(); }
+
+    std::int32_t DisableTag = 0;  // published; kept, not used
+    std::string CaptionSuffix = "  ";
+    int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
+    Rect WindowRect;
+    Rect CaptionRect;
+    Rect SystemFrameSize;  // (0, 0, extra width, extra height) of the system frame
+    int MenuBarHeight = 0;
+    HMENU MenuHandle = nullptr;
+    HMENU SystemMenu = nullptr;
+    Color SavedColor = 0;
+    LONG Style = 0;
+    int RightButtonsLeft = 0;
+    TNCObject* HotObject = nullptr;
+    bool RegionSet = false;
+    TCustomForm* Form = nullptr;
+    HWND Handle = nullptr;
+    TSkinData* SkinData = nullptr;
+    std::vector<std::unique_ptr<TWinSysButton>> TitleButtons;
+    TBitmap IconBitmap;  // the window's small icon on the key colour
+    TBitmap TitleCache;  // the last composed title strip
+    UniqueGdi<HFONT> CaptionFont;  // the system caption font
+    int WindowWidth = 0, WindowHeight = 0;
+    int RegionWidth = 0, RegionHeight = 0;
+    bool Active = true;
+    TMdiKind MdiKind = mkNone;
+    int FrameKind = kFrameSizeable;
+    std::uint8_t BoxFlags = 0;
+    TWindowState WindowState = wsNormal;
+    TPaintState PaintState = psNotStarted;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    LRESULT WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam);
+    bool Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    bool Stage2(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    LRESULT PassOn(UINT msg, WPARAM wparam, LPARAM lparam) { return subclass_.CallNext(msg, wparam, lparam); }
+    LRESULT OnNcCalcSize(WPARAM wparam, LPARAM lparam);
+    void OnSize(WPARAM wparam);
+    void ReadWindowState();
+    void ReadCaptionFont();
+    void SetCaptionButtonBits(bool on);
+    TitleBarState ButtonState() const;
+    TitleBarGeometry ButtonGeometry() const;
+    // The record and strip of border piece 1 to 4.
+    const TDataSkinBorder& BorderRecord(int index) const;
+    // The image size and frame count a title-bar button is drawn with (icon
+    // buttons: the window's icon, one frame).
+    Size ButtonImageSize(const TWinSysButton& button) const;
+    void DrawButtonFrame(MutableImageView target, const TWinSysButton& button, int frame) const;
+    void HoverCheck();
+
+    WindowSubclass subclass_;
+    std::unique_ptr<TTimer> Timer;  // the 250 ms hover check, on while the window is active
+    UniqueGdi<HRGN> Region;
+    TBitmap work_;      // border pieces are composed here
+    int depth_ = 0;     // window procedure calls on the stack
+    bool release_pending_ = false;
+    bool light_ = false;  // attached without taking over the frame
+    LONG box_bits_ = 0;   // the caption-button style bits at attach time
+};
+
+}  // namespace korvane

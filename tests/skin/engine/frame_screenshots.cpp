@@ -1,0 +1,148 @@
+// Pictures of skinned windows for the documentation: a framework form active,
+// inactive and maximised, the gallery form skinned by attaching directly, and
+// a plain Win32 window. Each is read from the screen with a margin of the
+// desk behind it, so the shaped corners show.
+//
+// Usage: frame_screenshots OUTPUT_DIR SKIN_FILE   (writes BMP files; see
+// scripts/frame-screenshots.sh, which turns them into docs/images/*.png)
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/bmp.h"
+#include "base/file_io.h"
+#include "framework/win/application.h"
+#include "framework/win/buttons.h"
+#include "framework/win/gallery/gallery_form.h"
+#include "framework/win/stdctrls.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/win_skin_form.h"
+
+namespace korvane {
+namespace {
+
+void Settle() {
+    for (int i = 0; i < 20; ++i) {
+        Application->ProcessMessages();
+        Sleep(15);
+    }
+}
+
+void Save(HWND window, const std::string& path) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int margin = 12;
+    r.left = std::max(0L, r.left - margin);
+    r.top = std::max(0L, r.top - margin);
+    r.right = std::min(long(GetSystemMetrics(SM_CXSCREEN)), r.right + margin);
+    r.bottom = std::min(long(GetSystemMetrics(SM_CYSCREEN)), r.bottom + margin);
+    TBitmap shot;
+    shot.SetSize(r.right - r.left, r.bottom - r.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    write_file_replacing(path, encode_bmp(shot.View()));
+}
+
+HWND Desk() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = CreateSolidBrush(RGB(58, 110, 140));
+    wc.lpszClassName = L"KorvaneDesk";
+    RegisterClassW(&wc);
+    HWND desk = CreateWindowExW(WS_EX_NOACTIVATE, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0,
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    SetWindowPos(desk, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return desk;
+}
+
+HWND PlainWindow() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = L"KorvanePlainWindow";
+    RegisterClassW(&wc);
+    HWND window = CreateWindowExW(0, wc.lpszClassName, L"A plain Win32 window", WS_OVERLAPPEDWINDOW, 60, 60, 380,
+                                  230, nullptr, nullptr, wc.hInstance, nullptr);
+    CreateWindowExW(0, L"STATIC", L"Created with CreateWindowEx, skinned by TWinSkinForm.",
+                    WS_CHILD | WS_VISIBLE, 16, 16, 330, 20, window, nullptr, wc.hInstance, nullptr);
+    ShowWindow(window, SW_SHOW);
+    return window;
+}
+
+TWinSkinForm* Attach(TSkinData& skin, TCustomForm* form, HWND window) {
+    auto* skinned = new TWinSkinForm(window);
+    if (form) skinned->SkinForm(skin, *form);
+    else skinned->SkinWindow(skin);
+    SendMessageW(skinned->Handle, WM_SKINSTART, 0, 1000);
+    return skinned;
+}
+
+int Run(const std::string& out, const std::string& skin_file) {
+    TSkinData skin(nullptr);
+    skin.SetSkinFile(skin_file);
+    if (skin.Empty()) return 2;
+    HWND desk = Desk();
+
+    auto* form = Application->CreateForm<TForm>();
+    form->SetCaption("A skinned framework form");
+    form->SetBounds(60, 60, 420, 260);
+    auto* label = new TLabel(form);
+    label->SetParent(form);
+    label->SetBounds(16, 16, 300, 20);
+    label->SetCaption("Its frame, caption and buttons come from the skin.");
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->SetBounds(16, 48, 100, 28);
+    button->SetCaption("A button");
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    TWinSkinForm* skinned_form = Attach(skin, form, form->Handle());
+    Settle();
+    Save(form->Handle(), out + "/skin-form-active.bmp");
+
+    HWND plain = PlainWindow();
+    SetWindowPos(plain, HWND_TOP, 520, 60, 0, 0, SWP_NOSIZE);
+    SetForegroundWindow(plain);
+    TWinSkinForm* skinned_plain = Attach(skin, nullptr, plain);
+    Settle();
+    Save(form->Handle(), out + "/skin-form-inactive.bmp");
+    Save(plain, out + "/skin-plain-window.bmp");
+
+    ShowWindow(plain, SW_HIDE);
+    SetForegroundWindow(form->Handle());
+    ShowWindow(form->Handle(), SW_MAXIMIZE);
+    Settle();
+    Save(form->Handle(), out + "/skin-form-maximised.bmp");
+    ShowWindow(form->Handle(), SW_RESTORE);
+    form->Hide();
+
+    auto* gallery = Application->CreateForm<TGalleryForm>();
+    gallery->Show();
+    SetForegroundWindow(gallery->Handle());
+    TWinSkinForm* skinned_gallery = Attach(skin, gallery, gallery->Handle());
+    Settle();
+    Save(gallery->Handle(), out + "/skin-gallery.bmp");
+
+    skinned_gallery->Release();
+    skinned_plain->Release();
+    skinned_form->Release();
+    DestroyWindow(plain);
+    DestroyWindow(desk);
+    return 0;
+}
+
+}  // namespace
+}  // namespace korvane
+
+int main(int argc, char** argv) {
+    if (argc != 3) return 2;
+    korvane::TApplication application;
+    application.Initialize();
+    application.SetTitle("Korvane skin pictures");
+    return korvane::Run(argv[1], argv[2]);
+}

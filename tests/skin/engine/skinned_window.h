@@ -1,0 +1,102 @@
+#pragma once
+// What the Windows tests of the skinned frame share: the default skin, plain
+// Win32 windows to skin, screen read-back and the compositions the frame must
+// equal, made by the drawing utilities from the same skin pieces.
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/image.h"
+#include "skin/draw/drawing.h"
+#include "skin/engine/skin_data.h"
+#include "skin/engine/win_skin_form.h"
+
+namespace korvane::testing {
+
+inline const std::string kDefaultSkin = KORVANE_TEST_DATA "/../../data/skins/default.skn";
+
+// The default skin, loaded once.
+inline TSkinData& DefaultSkin() {
+    static TSkinData* data = [] {
+        auto* d = new TSkinData(nullptr);
+        d->SetSkinFile(kDefaultSkin);
+        return d;
+    }();
+    return *data;
+}
+
+// A plain top-level window of a class of its own, shown at (x, y).
+inline HWND PlainWindow(const wchar_t* title, DWORD style, DWORD ex_style, int x, int y, int w, int h) {
+    static const ATOM atom = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = L"KorvaneSkinTestWindow";
+        return RegisterClassW(&wc);
+    }();
+    HWND window = CreateWindowExW(ex_style, MAKEINTATOM(atom), title, style, x, y, w, h, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    return window;
+}
+
+// Handles what is queued for a little while.
+inline void Pump(int rounds = 5) {
+    for (int i = 0; i < rounds; ++i) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+inline Size WindowSize(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// The whole window as its window DC shows it now.
+inline Image Capture(HWND window) {
+    const Size size = WindowSize(window);
+    TBitmap shot;
+    shot.SetSize(size.width, size.height);
+    HDC dc = GetWindowDC(window);
+    BitBlt(shot.Canvas().Handle(), 0, 0, size.width, size.height, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    return Image::copy_of(shot.View());
+}
+
+// A border piece of the default skin at `size`, as the frame draws it.
+inline Image BorderPiece(const TDataSkinBorder& record, Size size, bool stacked, bool active) {
+    const Strip strip{record.Bitmap.view(), record.Frame, stacked};
+    const int frame = active || record.Frame == 1 ? 1 : 2;
+    return BuildNineSlice(size, strip, frame,
+                          {record.LeftWidth, record.TopHeight, record.RightWidth, record.BottomHeight},
+                          record.Tile != 1);
+}
+
+// Pixels of `shot` at `at` that differ from `expected`, counting only those
+// where `expected` is not the key colour and `skip` does not hold.
+template <class Skip>
+int Differences(const Image& shot, Point at, const Image& expected, Skip skip) {
+    int differ = 0;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            const Pixel want = expected.at(x, y);
+            if (is_key(want) || skip(Point{at.x + x, at.y + y})) continue;
+            if (rgb_of(shot.at(at.x + x, at.y + y)) != rgb_of(want)) ++differ;
+        }
+    return differ;
+}
+inline int Differences(const Image& shot, Point at, const Image& expected) {
+    return Differences(shot, at, expected, [](Point) { return false; });
+}
+
+}  // namespace korvane::testing

@@ -18,6 +18,7 @@ TCollectionItem::~TCollectionItem() {
     if (it != items.end()) {
         it->release();
         items.erase(it);
+        collection_->Changed();
     }
 }
 
@@ -42,7 +43,11 @@ void TCollection::Assign(const TPersistent* source) {
     for (const auto& item : other->items_) Add().Assign(item.get());
 }
 
-TCollectionItem& TCollection::Add() { return item_class_(*this); }
+TCollectionItem& TCollection::Add() {
+    TCollectionItem& item = item_class_(*this);
+    Changed();
+    return item;
+}
 
 void TCollection::Clear() {
     while (!items_.empty()) Delete(Count() - 1);
@@ -53,6 +58,8 @@ void TCollection::Delete(int index) {
     std::unique_ptr<TCollectionItem> item = std::move(items_[std::size_t(index)]);
     items_.erase(items_.begin() + index);
     item->collection_ = nullptr;
+    item.reset();
+    Changed();
 }
 
 TCollectionItem& TCollection::Items(int index) const {

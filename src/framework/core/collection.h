@@ -70,6 +70,10 @@ public:
     // The object this collection belongs to; null for a free collection.
     virtual TPersistent* GetOwner() const { return nullptr; }
 
+protected:
+    // After an item joined or left the collection.
+    virtual void Changed() {}
+
 private:
     friend class TCollectionItem;
     CollectionItemClass item_class_;

@@ -4,11 +4,27 @@
 
 namespace korvane {
 
-namespace {
-
-constexpr std::string_view kLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
-
-}  // namespace
+void DrawButtonContent(TCanvas& canvas, const GlyphPlacement& place, int shift, TBitmap& glyph, int num_glyphs,
+                       int index, const std::string& caption, bool disabled) {
+    if (!glyph.Empty()) {
+        Size cell{glyph.Width() / num_glyphs, glyph.Height()};
+        TBitmap piece;
+        piece.SetSize(cell.width, cell.height);
+        BitBlt(piece.Canvas().Handle(), 0, 0, cell.width, cell.height, glyph.Canvas().Handle(), index * cell.width,
+               0, SRCCOPY);
+        Color transparent = piece.Canvas().Pixel(0, cell.height - 1);
+        canvas.DrawTransparent(place.glyph.x + shift, place.glyph.y + shift, piece, transparent);
+    }
+    canvas.Brush().SetStyle(bsClear);
+    Rect text = place.text.translated(shift, shift);
+    if (disabled) {
+        canvas.Font().SetColor(clBtnHighlight);
+        Rect engraved = text.translated(1, 1);
+        canvas.DrawText(caption, engraved, DT_SINGLELINE | place.format);
+        canvas.Font().SetColor(clBtnShadow);
+    }
+    canvas.DrawText(caption, text, DT_SINGLELINE | place.format);
+}
 
 TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
 
@@ -16,7 +32,7 @@ const PropertyTable& TBitBtn::Properties() const {
     static const PropertyTable table =
         PropertyBuilder<TBitBtn>(TButton::Properties())
             .object("Glyph", &TBitBtn::Glyph)
-            .enumeration("Layout", kLayoutNames, &TBitBtn::Layout, &TBitBtn::SetLayout, blGlyphLeft)
+            .enumeration("Layout", kButtonLayoutNames, &TBitBtn::Layout, &TBitBtn::SetLayout, blGlyphLeft)
             .integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin, -1)
             .integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs, 1)
             .integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing, 4)
@@ -67,27 +83,9 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
 
     Rect client = from_rect(item.rcItem);
-    GlyphPlacement place = Placement(client.size());
-    const int shift = pressed ? 1 : 0;
-    Size cell = GlyphCell();
-    if (cell.width > 0) {
-        int index = disabled && num_glyphs_ >= 2 ? 1 : pressed && num_glyphs_ >= 3 ? 2 : 0;
-        TBitmap piece;
-        piece.SetSize(cell.width, cell.height);
-        BitBlt(piece.Canvas().Handle(), 0, 0, cell.width, cell.height, glyph_.Canvas().Handle(),
-               index * cell.width, 0, SRCCOPY);
-        Color transparent = piece.Canvas().Pixel(0, cell.height - 1);
-        canvas.DrawTransparent(place.glyph.x + shift, place.glyph.y + shift, piece, transparent);
-    }
-    canvas.Brush().SetStyle(bsClear);
-    Rect text = place.text.translated(shift, shift);
-    if (disabled) {
-        canvas.Font().SetColor(clBtnHighlight);
-        Rect engraved = text.translated(1, 1);
-        canvas.DrawText(Caption(), engraved, DT_SINGLELINE | place.format);
-        canvas.Font().SetColor(clBtnShadow);
-    }
-    canvas.DrawText(Caption(), text, DT_SINGLELINE | place.format);
+    int index = disabled && num_glyphs_ >= 2 ? 1 : pressed && num_glyphs_ >= 3 ? 2 : 0;
+    DrawButtonContent(canvas, Placement(client.size()), pressed ? 1 : 0, glyph_, num_glyphs_, index, Caption(),
+                      disabled);
     if (item.itemState & ODS_FOCUS) canvas.DrawFocusRect(client.shrunken(3));
 }
 

@@ -9,6 +9,12 @@
 
 namespace korvane {
 
+// Draws glyph cell `index` of a strip of `num_glyphs` cells and the caption
+// where `place` says, both moved by `shift` pixels down and right (a pressed
+// face); a disabled caption is engraved.
+void DrawButtonContent(TCanvas& canvas, const GlyphPlacement& place, int shift, TBitmap& glyph, int num_glyphs,
+                       int index, const std::string& caption, bool disabled);
+
 class TBitBtn : public TButton {
 public:
     static constexpr std::string_view kClassName = "TBitBtn";

@@ -8,6 +8,13 @@
 
 namespace korvane {
 
+void InitCommonControlClasses(DWORD classes) {
+    static DWORD registered = 0;
+    if ((registered & classes) == classes) return;
+    INITCOMMONCONTROLSEX icc{sizeof(icc), classes};
+    if (InitCommonControlsEx(&icc)) registered |= classes;
+}
+
 TProgressBar::TProgressBar(TComponent* owner) : TWinControl(owner) {
     bounds_ = Rect::from_size(0, 0, 150, 16);
 }
@@ -24,11 +31,7 @@ const PropertyTable& TProgressBar::Properties() const {
 }
 
 void TProgressBar::CreateParams(TCreateParams& p) {
-    static const bool registered = [] {
-        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_PROGRESS_CLASS};
-        return InitCommonControlsEx(&icc) != FALSE;
-    }();
-    (void)registered;
+    InitCommonControlClasses(ICC_PROGRESS_CLASS);
     TWinControl::CreateParams(p);
     p.superclass = PROGRESS_CLASSW;
     p.style &= ~DWORD(WS_CLIPCHILDREN);

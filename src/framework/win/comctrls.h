@@ -5,6 +5,9 @@
 
 namespace korvane {
 
+// Registers the common-control window classes of `classes` (ICC_ flags), once each.
+void InitCommonControlClasses(DWORD classes);
+
 class TProgressBar : public TWinControl {
 public:
     static constexpr std::string_view kClassName = "TProgressBar";

@@ -40,6 +40,8 @@ constexpr TCursor crDefault = 0, crArrow = -2, crCross = -3, crIBeam = -4, crSiz
 HCURSOR CursorHandle(TCursor cursor);
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Member names of TAlignment in stored layouts.
+inline constexpr std::string_view kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 
 class TControl : public TComponent {
 public:

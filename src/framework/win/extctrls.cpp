@@ -6,7 +6,6 @@ namespace korvane {
 
 namespace {
 
-constexpr std::string_view kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr std::string_view kBevelNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
 
 }  // namespace
@@ -32,47 +31,47 @@ Rect DrawBevel(TCanvas& canvas, Rect r, TBevelCut cut, int width) {
     return r;
 }
 
-// --- TPanel
+// --- TCustomPanel
 
-TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
+TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
     click_events_ = true;
     bounds_ = Rect::from_size(0, 0, 185, 41);
 }
 
-const PropertyTable& TPanel::Properties() const {
+const PropertyTable& TCustomPanel::Properties() const {
     static const PropertyTable table =
-        PropertyBuilder<TPanel>(TCustomControl::Properties())
-            .enumeration("Alignment", kAlignmentNames, &TPanel::Alignment, &TPanel::SetAlignment, taCenter)
-            .enumeration("BevelInner", kBevelNames, &TPanel::BevelInner, &TPanel::SetBevelInner, bvNone)
-            .enumeration("BevelOuter", kBevelNames, &TPanel::BevelOuter, &TPanel::SetBevelOuter, bvRaised)
-            .integer("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth, 1)
-            .integer("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth, 0)
+        PropertyBuilder<TCustomPanel>(TCustomControl::Properties())
+            .enumeration("Alignment", kAlignmentNames, &TCustomPanel::Alignment, &TCustomPanel::SetAlignment, taCenter)
+            .enumeration("BevelInner", kBevelNames, &TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner, bvNone)
+            .enumeration("BevelOuter", kBevelNames, &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter, bvRaised)
+            .integer("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth, 1)
+            .integer("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth, 0)
             .build();
     return table;
 }
 
-void TPanel::SetAlignment(TAlignment value) {
+void TCustomPanel::SetAlignment(TAlignment value) {
     alignment_ = value;
     Invalidate();
 }
-void TPanel::SetBevelInner(TBevelCut value) {
+void TCustomPanel::SetBevelInner(TBevelCut value) {
     bevel_inner_ = value;
     Invalidate();
 }
-void TPanel::SetBevelOuter(TBevelCut value) {
+void TCustomPanel::SetBevelOuter(TBevelCut value) {
     bevel_outer_ = value;
     Invalidate();
 }
-void TPanel::SetBevelWidth(int value) {
+void TCustomPanel::SetBevelWidth(int value) {
     bevel_width_ = value < 1 ? 1 : value;
     Invalidate();
 }
-void TPanel::SetBorderWidth(int value) {
+void TCustomPanel::SetBorderWidth(int value) {
     border_width_ = value < 0 ? 0 : value;
     Invalidate();
 }
 
-void TPanel::Paint() {
+void TCustomPanel::Paint() {
     TCanvas& canvas = Canvas();
     Rect r = ClientRect();
     canvas.Brush().SetColor(GetColor());

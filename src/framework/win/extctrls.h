@@ -14,11 +14,12 @@ enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 // Draws a bevel of `width` lines inside r and returns the rectangle inside it.
 Rect DrawBevel(TCanvas& canvas, Rect r, TBevelCut cut, int width);
 
-// A container with bevels and a centred caption.
-class TPanel : public TCustomControl {
+// A container with bevels and a centred caption: the base of panels and of
+// the containers built like them.
+class TCustomPanel : public TCustomControl {
 public:
-    static constexpr std::string_view kClassName = "TPanel";
-    explicit TPanel(TComponent* owner);
+    static constexpr std::string_view kClassName = "TCustomPanel";
+    explicit TCustomPanel(TComponent* owner);
     std::string_view ClassName() const override { return kClassName; }
     const PropertyTable& Properties() const override;
 
@@ -42,6 +43,13 @@ private:
     TBevelCut bevel_outer_ = bvRaised;
     int bevel_width_ = 1;
     int border_width_ = 0;
+};
+
+class TPanel : public TCustomPanel {
+public:
+    static constexpr std::string_view kClassName = "TPanel";
+    explicit TPanel(TComponent* owner) : TCustomPanel(owner) {}
+    std::string_view ClassName() const override { return kClassName; }
 };
 
 // What an image control shows: a bitmap, or nothing.

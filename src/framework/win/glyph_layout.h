@@ -2,11 +2,15 @@
 // Where a button puts its glyph and its caption. Pure geometry, shared by the
 // framework's own bitmap button and by anything that paints one differently.
 
+#include <string_view>
+
 #include "base/geometry.h"
 
 namespace korvane {
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+// Member names of TButtonLayout in stored layouts.
+inline constexpr std::string_view kButtonLayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
 
 struct GlyphPlacement {
     Point glyph;      // top-left of the glyph cell

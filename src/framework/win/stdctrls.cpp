@@ -10,7 +10,6 @@ namespace korvane {
 
 namespace {
 
-constexpr std::string_view kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr std::string_view kTextLayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
 constexpr std::string_view kStaticBorderNames[] = {"sbsNone", "sbsSingle", "sbsSunken"};
 
@@ -312,13 +311,7 @@ void TStaticText::AdjustSize() {
 }
 
 void TStaticText::WndProc(TMessage& m) {
-    if (m.Msg == CN_CTLCOLORSTATIC) {
-        HDC dc = reinterpret_cast<HDC>(m.WParam);
-        SetTextColor(dc, ColorToRGB(Font().GetColor()));
-        SetBkColor(dc, ColorToRGB(GetColor()));
-        m.Result = reinterpret_cast<LRESULT>(ColorBrush());
-        return;
-    }
+    if (m.Msg == CN_CTLCOLORSTATIC) return AnswerCtlColor(m);
     TWinControl::WndProc(m);
 }
 

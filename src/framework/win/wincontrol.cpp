@@ -201,6 +201,13 @@ HBRUSH TWinControl::ColorBrush() {
     return color_brush_.get();
 }
 
+void TWinControl::AnswerCtlColor(TMessage& m) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    SetTextColor(dc, ColorToRGB(Font().GetColor()));
+    SetBkColor(dc, ColorToRGB(GetColor()));
+    m.Result = reinterpret_cast<LRESULT>(ColorBrush());
+}
+
 void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
     auto* win = dynamic_cast<TWinControl*>(control);

@@ -94,6 +94,9 @@ protected:
     void VisibleChanged() override;
     // The brush of the control's colour, for the WM_CTLCOLOR answers.
     HBRUSH ColorBrush();
+    // Answers a reflected WM_CTLCOLOR message: the font's colour on the
+    // control's colour.
+    void AnswerCtlColor(TMessage& message);
     // Places the window where bounds_ says (the form overrides for its frame).
     virtual void UpdateWindowBounds();
     // The window moved or was resized by someone else.

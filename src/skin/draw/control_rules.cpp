@@ -83,11 +83,11 @@ Rect size_grip_rect(const Rect& bar, Size cell) {
     return {bar.right - 1 - cell.width, bar.bottom - 1 - cell.height, bar.right - 1, bar.bottom - 1};
 }
 
-int status_panel_frame(TStatusPanelBevel bevel) {
+int status_panel_frame(PanelBevel bevel) {
     switch (bevel) {
-    case pbLowered: return 1;
-    case pbRaised: return 2;
-    case pbNone: break;
+    case PanelBevel::Lowered: return 1;
+    case PanelBevel::Raised: return 2;
+    case PanelBevel::None: break;
     }
     return 3;
 }

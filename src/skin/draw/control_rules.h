@@ -65,8 +65,8 @@ TrackBarDrawAnswer track_bar_custom_draw(std::uint32_t stage, std::uintptr_t ite
 // pixel inside the bar's bottom-right corner.
 Rect size_grip_rect(const Rect& bar, Size cell);
 // Strip frame of a status bar panel by its bevel: lowered 1, raised 2, none 3.
-enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
-int status_panel_frame(TStatusPanelBevel bevel);
+enum class PanelBevel { None, Lowered, Raised };
+int status_panel_frame(PanelBevel bevel);
 
 // DrawText formats a caption is drawn with.
 constexpr unsigned kCaptionLeft = 0, kCaptionCenter = 1, kCaptionRight = 2;

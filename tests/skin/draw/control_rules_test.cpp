@@ -115,9 +115,9 @@ TEST(TrackBarCustomDraw, OnlyTheThumbIsTakenOver) {
 
 TEST(StatusBar, GripCornerAndPanelFrames) {
     EXPECT_EQ(size_grip_rect({0, 0, 300, 20}, {13, 13}), (Rect{286, 6, 299, 19}));
-    EXPECT_EQ(status_panel_frame(pbLowered), 1);
-    EXPECT_EQ(status_panel_frame(pbRaised), 2);
-    EXPECT_EQ(status_panel_frame(pbNone), 3);
+    EXPECT_EQ(status_panel_frame(PanelBevel::Lowered), 1);
+    EXPECT_EQ(status_panel_frame(PanelBevel::Raised), 2);
+    EXPECT_EQ(status_panel_frame(PanelBevel::None), 3);
 }
 
 TEST(CaptionRect, CentredOnePixelHighAndAcrossOnlyWhenCentred) {

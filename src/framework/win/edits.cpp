@@ -1,13 +1,12 @@
 #include "framework/win/edits.h"
 
+#include "base/win32_text.h"
 #include "framework/core/properties.h"
-#include "framework/win/text.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr std::string_view kBorderStyleNames[] = {"bsNone", "bsSingle"};
 constexpr std::string_view kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
 
 }  // namespace
@@ -25,7 +24,7 @@ const PropertyTable& TCustomEdit::Properties() const {
         PropertyBuilder<TCustomEdit>(TWinControl::Properties())
             .boolean("TabStop", &TCustomEdit::TabStop, &TCustomEdit::SetTabStop, true)
             .boolean("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)
-            .enumeration("BorderStyle", kBorderStyleNames, &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
+            .enumeration("BorderStyle", kControlBorderStyleNames, &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
                          bsSingle)
             .integer("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0)
             .boolean("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false)
@@ -96,7 +95,7 @@ void TCustomEdit::WndProc(TMessage& m) {
     case CN_COMMAND:
         if (HIWORD(m.WParam) == EN_CHANGE) {
             taking_window_text_ = true;
-            SetCaption(WindowText(Handle()));
+            SetCaption(WindowText());
             taking_window_text_ = false;
             Change();
         }

@@ -40,7 +40,7 @@ TWinControl* first_tab_stop(TWinControl* container) {
 
 }  // namespace
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
     SetVisible(false);
     SetParentFont(false);
     SetParentColor(false);
@@ -65,7 +65,7 @@ TCustomForm::~TCustomForm() {
 
 const PropertyTable& TCustomForm::Properties() const {
     static const PropertyTable table =
-        PropertyBuilder<TCustomForm>(TWinControl::Properties())
+        PropertyBuilder<TCustomForm>(TScrollingWinControl::Properties())
             .integer("Width", &TCustomForm::Width, &TCustomForm::SetWidth)
             .never_stored()
             .integer("Height", &TCustomForm::Height, &TCustomForm::SetHeight)
@@ -73,7 +73,6 @@ const PropertyTable& TCustomForm::Properties() const {
             .boolean("ParentColor", &TCustomForm::ParentColor, &TCustomForm::SetParentColor, false)
             .boolean("ParentFont", &TCustomForm::ParentFont, &TCustomForm::SetParentFont, false)
             .boolean("Visible", &TCustomForm::Visible, &TCustomForm::SetVisible, false)
-            .boolean("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll, true)
             .boolean("AutoSize", &TCustomForm::AutoSize, &TCustomForm::SetAutoSize, false)
             .set("BorderIcons", kBorderIconNames, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
                  TBorderIcons{biSystemMenu, biMinimize, biMaximize})
@@ -94,7 +93,7 @@ void TCustomForm::InitializeForm() {
 }
 
 void TCustomForm::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
+    TScrollingWinControl::CreateParams(p);
     p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     p.ex_style = WS_EX_CONTROLPARENT;
     const bool tool = border_style_ == bsToolWindow || border_style_ == bsSizeToolWin;
@@ -165,6 +164,7 @@ void TCustomForm::SetAutoSize(bool value) {
 
 // An auto-sized form's client area is the extent of its visible controls.
 void TCustomForm::AdjustSize() {
+    TScrollingWinControl::AdjustSize();
     if (!auto_size_ || ComponentState().contains(csLoading)) return;
     Size extent;
     for (int i = 0; i < ControlCount(); ++i) {
@@ -184,8 +184,10 @@ void TCustomForm::UpdateWindowBounds() {
 void TCustomForm::CreateWnd() {
     Size client = ClientRect().size();
     TWinControl::CreateWnd();
-    // The system's frame may differ from the estimate: the client size wins.
+    // The system's frame may differ from the estimate: the client size wins,
+    // and the scroll bars follow the client area it gives.
     if (TWinControl::ClientRect().size() != client) SetClientSize(client);
+    UpdateScrollBars();
 }
 
 void TCustomForm::PlaceOnFirstShow() {
@@ -234,7 +236,7 @@ void TCustomForm::VisibleChanged() {
 }
 
 void TCustomForm::Loaded() {
-    TWinControl::Loaded();
+    TScrollingWinControl::Loaded();
     AdjustSize();
     if (Visible()) VisibleChanged();
 }
@@ -247,7 +249,7 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
-    TWinControl::Notification(component, operation);
+    TScrollingWinControl::Notification(component, operation);
     if (operation == opRemove && component == active_control_) active_control_ = nullptr;
 }
 
@@ -319,7 +321,7 @@ void TCustomForm::WndProc(TMessage& m) {
         if (LOWORD(m.WParam) != WA_INACTIVE && !HIWORD(m.WParam)) FocusActiveControl();
         return;
     default:
-        TWinControl::WndProc(m);
+        TScrollingWinControl::WndProc(m);
     }
 }
 

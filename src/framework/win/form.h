@@ -15,11 +15,13 @@
 #include <string_view>
 
 #include "framework/core/set.h"
-#include "framework/win/wincontrol.h"
+#include "framework/win/scrolling.h"
 
 namespace korvane {
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// Member names of a control's border style: bsNone or bsSingle (a sunken edge).
+inline constexpr std::string_view kControlBorderStyleNames[] = {"bsNone", "bsSingle"};
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = Set<TBorderIcon>;
 enum TPosition {
@@ -33,7 +35,7 @@ using TModalResult = int;
 constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
                        mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO;
 
-class TCustomForm : public TWinControl {
+class TCustomForm : public TScrollingWinControl {
 public:
     static constexpr std::string_view kClassName = "TCustomForm";
 
@@ -55,9 +57,6 @@ public:
     void SetPosition(TPosition position) { position_ = position; }
     bool AutoSize() const { return auto_size_; }
     void SetAutoSize(bool value);
-    // Kept for the layout; the framework's forms never scroll.
-    bool AutoScroll() const { return auto_scroll_; }
-    void SetAutoScroll(bool value) { auto_scroll_ = value; }
 
     Rect ClientRect() const override;
     void SetClientWidth(int width) { SetClientSize({width, ClientHeight()}); }
@@ -102,7 +101,6 @@ private:
     TBorderIcons border_icons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
     bool auto_size_ = false;
-    bool auto_scroll_ = true;
     bool shown_before_ = false;
     bool modal_ = false;
     TModalResult modal_result_ = mrNone;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/win32_text.h"
 #include "framework/core/properties.h"
 #include "framework/win/stdctrls.h"
-#include "framework/win/text.h"
 
 namespace korvane {
 
@@ -222,7 +222,7 @@ void TComboBox::WndProc(TMessage& m) {
         switch (HIWORD(m.WParam)) {
         case CBN_EDITCHANGE:
             item_index_ = -1;
-            TakeWindowText(WindowText(Handle()));
+            TakeWindowText(WindowText());
             if (OnChange) OnChange(this);
             break;
         case CBN_SELCHANGE:

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
+#include "base/win32_text.h"
 #include "framework/core/properties.h"
 #include "framework/win/comctrls.h"
-#include "framework/win/text.h"
 
 namespace korvane {
 

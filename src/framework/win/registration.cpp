@@ -13,6 +13,7 @@
 #include "framework/win/list_boxes.h"
 #include "framework/win/list_view.h"
 #include "framework/win/scroll_bar.h"
+#include "framework/win/scroll_box.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
@@ -51,6 +52,7 @@ void RegisterFrameworkClasses() {
         RegisterComponentClass<TTabSheet>();
         RegisterComponentClass<THeaderControl>();
         RegisterComponentClass<TListView>();
+        RegisterComponentClass<TScrollBox>();
         RegisterComponentClass<TOpenDialog>();
         RegisterComponentClass<TSaveDialog>();
         RegisterComponentClass<TTimer>();

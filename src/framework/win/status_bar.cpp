@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "base/win32_text.h"
 #include "framework/core/properties.h"
 #include "framework/win/comctrls.h"
-#include "framework/win/text.h"
 
 namespace korvane {
 

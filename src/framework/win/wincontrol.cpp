@@ -208,6 +208,13 @@ void TWinControl::AnswerCtlColor(TMessage& m) {
     m.Result = reinterpret_cast<LRESULT>(ColorBrush());
 }
 
+std::string TWinControl::WindowText() {
+    HWND window = Handle();
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return narrow(text);
+}
+
 void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
     auto* win = dynamic_cast<TWinControl*>(control);

@@ -97,6 +97,8 @@ protected:
     // Answers a reflected WM_CTLCOLOR message: the font's colour on the
     // control's colour.
     void AnswerCtlColor(TMessage& message);
+    // The text the window shows now (what the user typed, say), as UTF-8.
+    std::string WindowText();
     // Places the window where bounds_ says (the form overrides for its frame).
     virtual void UpdateWindowBounds();
     // The window moved or was resized by someone else.

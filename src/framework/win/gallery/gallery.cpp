@@ -22,6 +22,7 @@
 #include "framework/win/list_boxes.h"
 #include "framework/win/list_view.h"
 #include "framework/win/scroll_bar.h"
+#include "framework/win/scroll_box.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
@@ -222,16 +223,21 @@ private:
     }
 
     // A page control: a report list view with a header control above it on
-    // one page, and an empty page.
+    // one page, a scroll box on the other.
     void AddPages(int left, int top) {
         auto* pages = Make<TPageControl>(this, left, top, 304, 164);
         auto* files = new TTabSheet(this);
         files->SetCaption("Files");
         files->SetParent(pages);
-        auto* empty = new TTabSheet(this);
-        empty->SetCaption("Empty page");
-        empty->SetParent(pages);
+        auto* scrolling = new TTabSheet(this);
+        scrolling->SetCaption("Scroll box");
+        scrolling->SetParent(pages);
         Rect area = files->ClientRect();
+        auto* box = Make<TScrollBox>(scrolling, 4, 4, area.width() - 8, area.height() - 8);
+        for (int i = 0; i < 6; ++i) {
+            auto* block = Make<TPanel>(box, 10 + i * 60, 10 + i * 40, 120, 30);
+            block->SetCaption("Panel " + std::to_string(i + 1));
+        }
         auto* header = Make<THeaderControl>(files, 4, 4, area.width() - 8, 20);
         for (const char* text : {"Header", "control", "sections"}) {
             THeaderSection& section = header->Sections().Add();

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -25,18 +26,27 @@
 namespace korvane {
 namespace {
 
-// Milliseconds per call: the best of five rounds of `count` calls.
-double MsPerCall(int count, const std::function<void()>& call) {
+// Milliseconds per call of each job: rounds of `count` calls, the jobs taking
+// turns within a round (so a busy machine slows all of them alike), and the
+// median round of each job.
+std::vector<double> MsPerCall(int count, const std::vector<std::function<void()>>& jobs) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
-    double best = 1e30;
-    for (int round = 0; round < 5; ++round) {
-        QueryPerformanceCounter(&start);
-        for (int i = 0; i < count; ++i) call();
-        QueryPerformanceCounter(&end);
-        best = std::min(best, double(end.QuadPart - start.QuadPart) * 1000.0 / double(frequency.QuadPart) / count);
+    constexpr int kRounds = 11;
+    std::vector<std::vector<double>> rounds(jobs.size());
+    for (int round = 0; round < kRounds; ++round)
+        for (std::size_t j = 0; j < jobs.size(); ++j) {
+            QueryPerformanceCounter(&start);
+            for (int i = 0; i < count; ++i) jobs[j]();
+            QueryPerformanceCounter(&end);
+            rounds[j].push_back(double(end.QuadPart - start.QuadPart) * 1000.0 / double(frequency.QuadPart) / count);
+        }
+    std::vector<double> medians;
+    for (auto& r : rounds) {
+        std::sort(r.begin(), r.end());
+        medians.push_back(r[kRounds / 2]);
     }
-    return best;
+    return medians;
 }
 
 HWND BigWindow(const wchar_t* title) {
@@ -73,8 +83,9 @@ int Run(const std::string& skin_file) {
     SetWindowPos(skinned, nullptr, 0, 0, 1920, 1080, SWP_NOZORDER | SWP_NOMOVE);
     SetWindowPos(plain, nullptr, 0, 0, 1920, 1080, SWP_NOZORDER | SWP_NOMOVE);
     Pump();
-    const double wine_ms = MsPerCall(50, [&] { SendMessageW(plain, WM_NCPAINT, 1, 0); });
-    const double skin_ms = MsPerCall(50, [&] { SendMessageW(skinned, WM_NCPAINT, 1, 0); });
+    const std::vector<double> paint = MsPerCall(20, {[&] { SendMessageW(skinned, WM_NCPAINT, 1, 0); },
+                                                     [&] { SendMessageW(plain, WM_NCPAINT, 1, 0); }});
+    const double skin_ms = paint[0], wine_ms = paint[1];
     std::printf("frame paint 1920x1080: skinned %.3f ms, Wine's own %.3f ms, ratio %.2f (goal <= 2)\n", skin_ms,
                 wine_ms, skin_ms / wine_ms);
     form->Release();
@@ -82,11 +93,6 @@ int Run(const std::string& skin_file) {
     DestroyWindow(plain);
 
     // Skin load and its parts.
-    const double load_ms = MsPerCall(20, [&] {
-        TSkinData data(nullptr);
-        data.LoadFromPackage(package);
-    });
-    const double lzh_ms = MsPerCall(20, [&] { ExpandLzhStream(package); });
     TSkinReader reader;
     reader.LoadPackage(package);
     std::vector<std::vector<std::uint8_t>> bitmaps;
@@ -95,9 +101,15 @@ int Run(const std::string& skin_file) {
             bitmaps.emplace_back();
             reader.GetMember(name, bitmaps.back());
         }
-    const double bmp_ms = MsPerCall(20, [&] {
-        for (const auto& b : bitmaps) decode_bmp(b);
-    });
+    const std::vector<double> load = MsPerCall(10, {[&] {
+                                                        TSkinData data(nullptr);
+                                                        data.LoadFromPackage(package);
+                                                    },
+                                                    [&] { ExpandLzhStream(package); },
+                                                    [&] {
+                                                        for (const auto& b : bitmaps) decode_bmp(b);
+                                                    }});
+    const double load_ms = load[0], lzh_ms = load[1], bmp_ms = load[2];
     std::printf("skin load %s (%zu bytes, %zu bitmaps): %.3f ms; LZH expansion %.3f ms (%.0f%%), "
                 "BMP decoding %.3f ms (%.0f%%)\n",
                 skin_file.c_str(), package.size(), bitmaps.size(), load_ms, lzh_ms, 100 * lzh_ms / load_ms,

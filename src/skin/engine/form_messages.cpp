@@ -5,6 +5,15 @@
 namespace korvane {
 
 LRESULT TWinSkinForm::WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam) {
+    // Counts the calls on the stack: Release during one of them (a window
+    // destroyed from its own message) frees the object when the last returns.
+    struct Depth {
+        TWinSkinForm* form;
+        explicit Depth(TWinSkinForm* f) : form(f) { ++form->depth_; }
+        ~Depth() {
+            if (--form->depth_ == 0 && form->release_pending_) delete form;
+        }
+    } depth(this);
     switch (msg) {
         case WM_DESTROY:
             if (Timer) Timer->SetEnabled(false);
@@ -21,14 +30,12 @@ LRESULT TWinSkinForm::WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam) {
     const LONG style = GetWindowLongW(Handle, GWL_STYLE);
     if ((style & WS_CHILD) && MdiKind != mkChild) return PassOn(msg, wparam, lparam);
 
-    ++depth_;
     LRESULT result = 0;
     bool handled = Stage1(msg, wparam, lparam, result);
     const bool stage2 = WindowState != wsMinimized && !(MdiKind == mkChild && WindowState != wsNormal) &&
                         PaintState != psNotStarted;
     if (!handled && stage2 && Hooked()) handled = Stage2(msg, wparam, lparam, result);
     if (!handled) result = PassOn(msg, wparam, lparam);
-    if (--depth_ == 0 && release_pending_) delete this;
     return result;
 }
 
@@ -64,7 +71,18 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
         case WM_NCACTIVATE:
             Active = wparam != 0;
             return false;
+        case WM_COMMAND:
+            // The system menu this object tracks reports its choice here.
+            switch (wparam) {
+                case SC_SIZE: case SC_MOVE: case SC_MINIMIZE: case SC_MAXIMIZE: case SC_NEXTWINDOW:
+                case SC_PREVWINDOW: case SC_CLOSE: case SC_RESTORE:
+                    PostMessageW(Handle, WM_SYSCOMMAND, wparam, 0);
+                    result = 0;
+                    return true;
+                default: return false;
+            }
         case WM_SYSCOMMAND:
+            if ((wparam & 0xFFF0) == SC_KEYMENU && KeyboardMenu(wparam, lparam, result)) return true;
             switch (wparam & 0xFFF0) {
                 case SC_MINIMIZE: WindowState = wsMinimized; break;
                 case SC_MAXIMIZE: WindowState = wsMaximized; break;
@@ -83,6 +101,12 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
             return true;
         case WM_SKINSTART:
             Start();
+            return true;
+        case WM_SKINCHANGED:
+            // The application's request to a skinned framework form.
+            if (!Form) return false;
+            ApplySkinChange();
+            result = 0;
             return true;
         default: return false;
     }
@@ -133,8 +157,69 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
         case WM_SKINREPAINT:
             PaintFrame(nullptr);
             return true;
+        case WM_NCMOUSEMOVE:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONUP:
+        case WM_NCLBUTTONDBLCLK:
+        case WM_NCRBUTTONDOWN: return NonClientMouse(msg, wparam, lparam, result);
         default: return false;
     }
+}
+
+bool TWinSkinForm::NonClientMouse(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+    const int x = short(LOWORD(lparam)), y = short(HIWORD(lparam));
+    FollowSkin();
+    TNCObject* object = ButtonAt(ScreenToWindow(x, y));
+    result = 0;
+    switch (msg) {
+        case WM_NCMOUSEMOVE:
+            if (!Active) return true;
+            if (object) {
+                object->MouseEnter();
+                return true;
+            }
+            if (HotObject) HotObject->MouseLeave();
+            return false;
+        case WM_NCLBUTTONDOWN:
+            if (object) {
+                if (!Active) SetForegroundWindow(Handle);
+                object->MouseDown();
+                return true;
+            }
+            // A maximised window is not moved by a drag on its caption.
+            if (WindowState == wsMaximized && Active && wparam == HTCAPTION) {
+                result = PassOn(msg, HTMENU, lparam);
+                return true;
+            }
+            return false;
+        case WM_NCLBUTTONUP:
+            if (!object) return false;
+            // Only the button that was pressed and is still under the mouse acts.
+            if (object == HotObject && object->State == TNCObject::stPressed &&
+                dynamic_cast<TWinSysButton*>(object)) {
+                object->MouseUp();
+                DoButtonAction(x, y);
+            }
+            return true;
+        case WM_NCLBUTTONDBLCLK:
+            if (WindowState != wsNormal) Restore();
+            else if (BoxFlags & kMaximizeBox) Maximize();
+            return true;
+        case WM_NCRBUTTONDOWN:
+            if (wparam != HTCAPTION || MdiKind == mkChild) return false;
+            OpenSystemMenu(x, y);
+            return true;
+        default: return false;
+    }
+}
+
+bool TWinSkinForm::KeyboardMenu(WPARAM, LPARAM lparam, LRESULT& result) {
+    // Alt or F10 alone (key 0) never starts the system's menu loop on a
+    // skinned window: its menu would be drawn over the skinned frame.
+    if (lparam == 32 || lparam == 45 || GetCapture()) return false;
+    if (lparam != 0) return false;
+    result = 1;
+    return true;
 }
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wparam, LPARAM lparam) {

@@ -63,6 +63,7 @@ void TWinSkinForm::PaintFrame(HDC given) {
     if ((PaintState != psNormal && PaintState != psReapplying) || FrameKind == kFrameCaptionless) return;
     if (MdiKind == mkChild && WindowState != wsNormal) return;
     if (!SkinData || SkinData->Empty() || !IsWindow(Handle)) return;
+    FollowSkin();
     FrameDC dc(Handle, given);
     if (!dc.get()) return;
     try {

@@ -96,6 +96,7 @@ bool TSkinData::LoadPackage() {
     }
     if (!model) return false;
     skin_ = std::move(*model);
+    ++generation_;
     face_brush_.reset(CreateSolidBrush(ColorToRGB(skin_.Colours.ButtonFace)));
     skin_.Empty = false;
     return true;

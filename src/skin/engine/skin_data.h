@@ -117,6 +117,8 @@ public:
     const SkinModel& Skin() const { return skin_; }
     const std::string& SkinName() const { return skin_.SkinName; }
     const SkinColours& Colours() const { return skin_.Colours; }
+    // Counts the skins read: records of an earlier count are gone.
+    std::uint64_t Generation() const { return generation_; }
     // The package bytes exactly as stored or read from file.
     const TMemoryStream& Package() const { return package_; }
 
@@ -145,6 +147,7 @@ private:
 
     TMemoryStream package_;
     SkinModel skin_;
+    std::uint64_t generation_ = 0;
     UniqueGdi<HBRUSH> face_brush_;
     TBitmap icon_image_;
 };

@@ -134,6 +134,9 @@ void TWinSkinForm::ApplySkinChange() {
     ComputeFrameMetrics();
     ResizeForSkin(true);
     PaintState = psNormal;
+    // A new skin of the same frame widths still has its own shape.
+    RegionWidth = RegionHeight = 0;
+    TitleCache.SetSize(0, 0);
     UpdateRegion();
     PaintFrame(nullptr);
 }
@@ -202,6 +205,7 @@ void TWinSkinForm::ComputeFrameMetrics() {
     }
     HotObject = nullptr;
     TitleButtons.clear();
+    skin_generation_ = SkinData->Generation();
     for (const TDataSkinSysButton& record : skin.SysButtons) {
         TitleButtons.push_back(std::make_unique<TWinSysButton>(*this, record));
         // The first window that shows an icon button lends its icon to the
@@ -283,7 +287,65 @@ void TWinSkinForm::SetCaptionButtonBits(bool on) {
     if (wanted != style) SetWindowLongW(Handle, GWL_STYLE, wanted);
 }
 
+void TWinSkinForm::DoButtonAction(int x, int y) {
+    auto* button = dynamic_cast<TWinSysButton*>(HotObject);
+    if (!button) return;
+    const int action = button->SkinButton->Action;
+    switch (action) {
+        case 0:
+            if (Timer) Timer->SetEnabled(false);
+            PostMessageW(Handle, WM_CLOSE, 0, 0);
+            break;
+        case 1:
+        case 22: Maximize(); break;
+        case 2:
+        case 23: Minimize(); break;
+        case 3:
+        case 11:
+        case 12: OpenSystemMenu(x + 1, y + 1); break;
+        case 7: case 8: case 9: case 60: case 61: case 62:
+            break;  // the buttons of a maximised MDI child act on MDI frames only
+        default: PostMessageW(Handle, WM_SKINQUERY, WPARAM(action), 0); break;
+    }
+}
+
+void TWinSkinForm::Maximize() {
+    if (WindowState == wsMaximized) return Restore();
+    WindowState = wsMaximized;
+    PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    HotObject = nullptr;
+}
+
+void TWinSkinForm::Minimize() {
+    if (WindowState == wsMinimized) return Restore();
+    WindowState = wsMinimized;
+    PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TWinSkinForm::Restore() {
+    WindowState = wsNormal;
+    PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+void TWinSkinForm::OpenSystemMenu(int x, int y) {
+    const DWORD now = GetTickCount();
+    const DWORD elapsed = now - LastSysMenuTick;
+    if (DoubleClickTime < 0 || DWORD(DoubleClickTime) < elapsed) {
+        LastSysMenuTick = now;
+        if (SystemMenu) TrackPopupMenu(SystemMenu, TPM_RIGHTBUTTON, x, y, 0, Handle, nullptr);
+        return;
+    }
+    // The second opening within the double-click time: double-clicking the icon closes.
+    if (Timer) Timer->SetEnabled(false);
+    PostMessageW(Handle, WM_CLOSE, 0, 0);
+}
+
+void TWinSkinForm::FollowSkin() {
+    if (SkinData && !SkinData->Empty() && SkinData->Generation() != skin_generation_) ComputeFrameMetrics();
+}
+
 void TWinSkinForm::HoverCheck() {
+    FollowSkin();
     if (controls_) controls_->HoverCheck();
     if (!HotObject) return;
     POINT cursor{};

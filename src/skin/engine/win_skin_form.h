@@ -111,6 +111,17 @@ public:
     bool UpdateButtonVisibility(int index);
     TNCObject* ButtonAt(Point window_point) const;
     void PaintButton(TWinSysButton& button, int state);
+    // Runs the action of the hot title-bar button; (x, y) is the screen point.
+    void DoButtonAction(int x, int y);
+
+    // Window commands of the title bar, posted so that they run after the
+    // current message.
+    void Maximize();
+    void Minimize();
+    void Restore();
+    // Tracks the system menu at the screen point; a second opening within the
+    // double-click time closes the window instead.
+    void OpenSystemMenu(int x, int y);
 
     // Installs the maker of every window's control skinning (null: controls
     // keep their own look).
@@ -124,6 +135,8 @@ public:
 
     std::int32_t DisableTag = 0;  // published; kept, not used
     std::string CaptionSuffix = "  ";
+    DWORD LastSysMenuTick = 0;
+    int DoubleClickTime = int(GetDoubleClickTime());
     int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
     Rect WindowRect;
     Rect CaptionRect;
@@ -159,6 +172,8 @@ private:
     LRESULT WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam);
     bool Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
     bool Stage2(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    bool NonClientMouse(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    bool KeyboardMenu(WPARAM wparam, LPARAM lparam, LRESULT& result);
     LRESULT PassOn(UINT msg, WPARAM wparam, LPARAM lparam) { return subclass_.CallNext(msg, wparam, lparam); }
     LRESULT OnNcCalcSize(WPARAM wparam, LPARAM lparam);
     void OnSize(WPARAM wparam);
@@ -174,6 +189,9 @@ private:
     Size ButtonImageSize(const TWinSysButton& button) const;
     void DrawButtonFrame(MutableImageView target, const TWinSysButton& button, int frame) const;
     void HoverCheck();
+    // The title-bar buttons point into the skin's records: after a new skin
+    // was read they are made again before anything uses them.
+    void FollowSkin();
 
     std::unique_ptr<TFormControls> controls_;
     WindowSubclass subclass_;
@@ -184,6 +202,7 @@ private:
     bool release_pending_ = false;
     bool light_ = false;  // attached without taking over the frame
     LONG box_bits_ = 0;   // the caption-button style bits at attach time
+    std::uint64_t skin_generation_ = 0;  // of the records the buttons point into
 };
 
 }  // namespace korvane

@@ -4,8 +4,10 @@
 
 #include <vector>
 
+#include "base/bmp.h"
 #include "framework/win/window_test_support.h"
 #include "skin/engine/skinned_window.h"
+#include "skinpack/archive_writer.h"
 
 namespace korvane {
 namespace {
@@ -404,6 +406,221 @@ TEST_F(SkinnedFrame, ATemplateDialogIsSkinnedLikeAnyWindow) {
     UniqueGdi<HRGN> region(CreateRectRgn(0, 0, 0, 0));
     EXPECT_EQ(GetWindowRgn(dialog, region.get()), COMPLEXREGION);
     EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
+}
+
+// The screen point of a window point.
+LPARAM ScreenPoint(HWND window, Point p) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return MAKELPARAM(r.left + p.x, r.top + p.y);
+}
+
+Point Centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+TEST_F(SkinnedFrame, PressingAndReleasingTheCloseButtonClosesTheWindow) {
+    HWND window = Window();
+    TWinSkinForm& form = Skin(window);
+    TWinSysButton& close = *form.TitleButtons[0];
+    const LPARAM at = ScreenPoint(window, Centre(close.BoundsRect));
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, at);
+    EXPECT_EQ(form.HotObject, &close);
+    EXPECT_EQ(close.State, TNCObject::stHot);
+    EXPECT_EQ(SendMessageW(window, WM_NCLBUTTONDOWN, HTCLOSE, at), 0);
+    EXPECT_EQ(close.State, TNCObject::stPressed);
+    EXPECT_EQ(SendMessageW(window, WM_NCLBUTTONUP, HTCLOSE, at), 0);
+    EXPECT_EQ(close.State, TNCObject::stHot);
+    EXPECT_TRUE(IsWindow(window));  // the close is posted
+    testing::Pump();
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(SkinnedFrame, ReleasingOverAnotherButtonRunsNeitherAction) {
+    HWND window = Window();
+    TWinSkinForm& form = Skin(window);
+    TWinSysButton& close = *form.TitleButtons[0];
+    TWinSysButton& maximise = *form.TitleButtons[1];
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTMAXBUTTON, ScreenPoint(window, Centre(maximise.BoundsRect)));
+    EXPECT_EQ(maximise.State, TNCObject::stPressed);
+    const LPARAM over_close = ScreenPoint(window, Centre(close.BoundsRect));
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, over_close);
+    EXPECT_EQ(maximise.State, TNCObject::stNormal);
+    SendMessageW(window, WM_NCLBUTTONUP, HTCLOSE, over_close);
+    testing::Pump();
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(IsZoomed(window));
+}
+
+TEST_F(SkinnedFrame, TheHoverTimerEndsTheHotStateOnceTheCursorHasLeft) {
+    HWND window = Window();
+    TWinSkinForm& form = Skin(window);
+    TWinSysButton& close = *form.TitleButtons[0];
+    RECT r{};
+    GetWindowRect(window, &r);
+    SetCursorPos(r.left + Centre(close.BoundsRect).x, r.top + Centre(close.BoundsRect).y);
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, ScreenPoint(window, Centre(close.BoundsRect)));
+    ASSERT_EQ(form.HotObject, &close);
+    testing::Pump(40);  // 400 ms: the cursor is still over the button
+    EXPECT_EQ(form.HotObject, &close);
+    SetCursorPos(r.left + 100, r.bottom + 50);
+    testing::Pump(40);
+    EXPECT_EQ(form.HotObject, nullptr);
+    EXPECT_EQ(close.State, TNCObject::stNormal);
+}
+
+TEST_F(SkinnedFrame, AnInactiveWindowIgnoresNonClientMouseMovement) {
+    HWND window = Window();
+    TWinSkinForm& form = Skin(window);
+    SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, ScreenPoint(window, Centre(form.TitleButtons[0]->BoundsRect)));
+    EXPECT_EQ(form.HotObject, nullptr);
+    EXPECT_EQ(form.TitleButtons[0]->State, 0);
+}
+
+TEST_F(SkinnedFrame, MaximiseAndMinimiseButtonsAndTheCaptionDoubleClick) {
+    HWND window = Window();
+    TWinSkinForm& form = Skin(window);
+    auto click = [&](TWinSysButton& b) {
+        const LPARAM at = ScreenPoint(window, Centre(b.BoundsRect));
+        SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, at);
+        SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, at);
+        testing::Pump();
+    };
+    click(*form.TitleButtons[1]);
+    EXPECT_TRUE(IsZoomed(window));
+    EXPECT_EQ(form.WindowState, TWinSkinForm::wsMaximized);
+    click(*form.TitleButtons[3]);  // restore sits where maximise was
+    EXPECT_FALSE(IsZoomed(window));
+    SendMessageW(window, WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(window, {100, 10}));
+    testing::Pump();
+    EXPECT_TRUE(IsZoomed(window));
+    SendMessageW(window, WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(window, {100, 10}));
+    testing::Pump();
+    EXPECT_FALSE(IsZoomed(window));
+    click(*form.TitleButtons[2]);
+    EXPECT_TRUE(IsIconic(window));
+
+    HWND fixed = Window(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
+    Skin(fixed);
+    SendMessageW(fixed, WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(fixed, {100, 10}));
+    testing::Pump();
+    EXPECT_FALSE(IsZoomed(fixed));  // no maximise box: nothing happens
+}
+
+TEST_F(SkinnedFrame, SystemMenuChoicesAltAloneAndTheSecondRightClickWithinTheDoubleClickTime) {
+    HWND window = Window();
+    TWinSkinForm& form = Skin(window);
+    // The tracked system menu answers with WM_COMMAND: it goes on as a system command.
+    SendMessageW(window, WM_COMMAND, SC_MINIMIZE, 0);
+    testing::Pump();
+    EXPECT_TRUE(IsIconic(window));
+    ShowWindow(window, SW_RESTORE);
+    testing::Pump();
+    // Alt alone never starts the system's menu loop.
+    EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
+    // A right click on the caption right after the menu was opened closes the window.
+    form.LastSysMenuTick = GetTickCount();
+    EXPECT_EQ(SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(window, {100, 10})), 0);
+    testing::Pump();
+    EXPECT_FALSE(IsWindow(window));
+}
+
+// A small skin: plain opaque borders and one title-bar button of action 40.
+std::vector<std::uint8_t> ActionFortyPackage() {
+    auto text = [](std::string_view t) { return std::vector<std::uint8_t>(t.begin(), t.end()); };
+    const ArchiveMember members[] = {
+        {"skin.ini", text("[Personality]\r\nTop=top.bmp\r\nTopFrame=2\r\nLeft=side.bmp\r\nLeftFrame=2\r\n"
+                          "Right=side.bmp\r\nRightFrame=2\r\nBottom=bottom.bmp\r\nBottomFrame=2\r\n"
+                          "[Button0]\r\nAction=40\r\nAlign=0\r\nXcoord=40\r\nYcoord=3\r\nVisibility=200\r\n"
+                          "frame=4\r\nButtonImage=button.bmp\r\n")},
+        {"top.bmp", encode_bmp(Image(40, 40, pixel_rgb(20, 40, 160)))},
+        {"side.bmp", encode_bmp(Image(12, 40, pixel_rgb(20, 40, 160)))},
+        {"bottom.bmp", encode_bmp(Image(40, 12, pixel_rgb(20, 40, 160)))},
+        {"button.bmp", encode_bmp(Image(64, 14, pixel_rgb(200, 60, 60)))},
+    };
+    return PackSkin(members);
+}
+
+TSkinData& ActionFortySkin() {
+    static TSkinData* data = [] {
+        auto* d = new TSkinData(nullptr);
+        d->LoadFromPackage(ActionFortyPackage());
+        return d;
+    }();
+    return *data;
+}
+
+TEST_F(SkinnedFrame, ReApplyingAReloadedSkinResizesTheFrameAroundTheSameClientArea) {
+    TSkinData data(nullptr);
+    data.SetSkinFile(testing::kDefaultSkin);
+    HWND window = Window();
+    auto* form = new TWinSkinForm(window);
+    forms_.push_back(form);
+    form->SkinWindow(data);
+    SendMessageW(window, WM_SKINSTART, 0, 1000);
+    testing::Pump();
+    RECT before{};
+    GetClientRect(window, &before);
+    ASSERT_TRUE(data.LoadFromPackage(ActionFortyPackage()));
+    SendMessageW(window, WM_NCPAINT, 1, 0);  // painting in between follows the new records
+    EXPECT_EQ(form->TitleButtons.size(), data.Skin().SysButtons.size());
+    form->ApplySkinChange();
+    testing::Pump();
+    EXPECT_EQ(form->Frame(), (FrameWidths{6, 20, 6, 6}));
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_TRUE(EqualRect(&client, &before));
+    EXPECT_EQ(WindowSize(window), (Size{before.right + 12, before.bottom + 26}));
+    UniqueGdi<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(window, region.get()), SIMPLEREGION);  // opaque borders: a plain rectangle
+    const Image shot = Capture(window);
+    EXPECT_EQ(rgb_of(shot.at(2, 100)), rgb_of(pixel_rgb(20, 40, 160)));
+}
+
+TEST_F(SkinnedFrame, SkinChangedMakesAFrameworkFormReApplyItsSkinButNotAPlainWindow) {
+    TSkinData data(nullptr);
+    data.SetSkinFile(testing::kDefaultSkin);
+    auto* form = app_->CreateForm<TForm>();
+    form->SetBounds(60, 40, 360, 260);
+    form->Show();
+    testing::Pump();
+    auto* skinned = new TWinSkinForm();
+    forms_.push_back(skinned);
+    skinned->SkinForm(data, *form);
+    SendMessageW(form->Handle(), WM_SKINSTART, 0, 1000);
+    HWND plain = Window();
+    auto* plain_form = new TWinSkinForm(plain);
+    forms_.push_back(plain_form);
+    plain_form->SkinWindow(data);
+    SendMessageW(plain, WM_SKINSTART, 0, 1000);
+    const Size plain_size = WindowSize(plain);
+    ASSERT_TRUE(data.LoadFromPackage(ActionFortyPackage()));
+    SendMessageW(form->Handle(), WM_SKINCHANGED, 0, 0);
+    EXPECT_EQ(skinned->Frame(), (FrameWidths{6, 20, 6, 6}));
+    EXPECT_EQ(form->GetColor(), data.Colours().ButtonFace);
+    SendMessageW(plain, WM_SKINCHANGED, 0, 0);
+    EXPECT_EQ(WindowSize(plain), plain_size);  // not re-applied: only its manager does that
+    EXPECT_EQ(plain_form->PaintState, TWinSkinForm::psNormal);
+}
+
+TEST_F(SkinnedFrame, AButtonOfAnUnknownActionPostsSkinQueryWithItsNumber) {
+    HWND window = Window();
+    auto* form = new TWinSkinForm(window);
+    forms_.push_back(form);
+    form->SkinWindow(ActionFortySkin());
+    SendMessageW(window, WM_SKINSTART, 0, 1000);
+    testing::Pump();
+    EXPECT_EQ(form->Frame(), (FrameWidths{6, 20, 6, 6}));
+    TWinSysButton& button = *form->TitleButtons[0];
+    ASSERT_EQ(button.SkinButton->Action, 40);
+    EXPECT_EQ(button.BoundsRect, (Rect{40, 3, 56, 17}));
+    const LPARAM at = ScreenPoint(window, Centre(button.BoundsRect));
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, at);
+    SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, at);
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageW(&msg, window, WM_SKINQUERY, WM_SKINQUERY, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 40u);
+    EXPECT_EQ(msg.lParam, 0);
+    EXPECT_EQ(DispatchMessageW(&msg), 1);  // the skinned window answers it itself
 }
 
 LRESULT CALLBACK ReleasingProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {

@@ -3,15 +3,28 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "framework/win/application.h"
 #include "framework/win/buttons.h"
+#include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/dialogs.h"
+#include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
+#include "framework/win/group_box.h"
+#include "framework/win/header_control.h"
+#include "framework/win/list_boxes.h"
+#include "framework/win/list_view.h"
+#include "framework/win/scroll_bar.h"
+#include "framework/win/scroll_box.h"
+#include "framework/win/speed_button.h"
+#include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
+#include "framework/win/tab_controls.h"
 #include "framework/win/timer.h"
+#include "framework/win/track_bar.h"
+#include "framework/win/up_down.h"
 
 namespace korvane {
 
@@ -29,7 +42,7 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     SetBorderStyle(bsSingle);
     SetBorderIcons({biSystemMenu, biMinimize});
     SetBounds(40, 40, 0, 0);
-    SetClientSize({440, 300});
+    SetClientSize({760, 660});
 
     auto* panel = Make<TPanel>(this, 8, 8, 424, 130);
     panel->SetBevelInner(bvLowered);
@@ -93,12 +106,174 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     DrawCheckerPage(page->Picture().Bitmap());
     page->Picture().Changed();
 
+    AddChoices(300);
+    AddTexts(448);
+    AddPages(448, 300);
+    AddTabSides(472);
+
     dialog_ = new TOpenDialog(this);
     timer_ = new TTimer(this);
     timer_->SetInterval(200);
     timer_->OnTimer = [this](TObject*) { progress_->SetPosition((progress_->Position() + 5) % 105); };
 }
 
+// Check boxes, radio buttons, a radio group, speed buttons, a track bar
+// and the status bar, from `top` down.
+void TGalleryForm::AddChoices(int top) {
+    auto* options = Make<TGroupBox>(this, 8, top, 150, 120);
+    options->SetCaption("&Options");
+    static const char* const kBoxes[] = {"Unchecked", "Checked", "Grayed", "Disabled"};
+    for (int i = 0; i < 4; ++i) {
+        auto* box = Make<TCheckBox>(options, 10, 20 + i * 24, 130, 17);
+        box->SetCaption(kBoxes[i]);
+        box->SetAllowGrayed(true);
+        box->SetState(i == 1 ? cbChecked : i == 2 ? cbGrayed : cbUnchecked);
+        if (i == 3) box->SetEnabled(false);
+    }
+    auto* sizes = Make<TRadioGroup>(this, 166, top, 130, 120);
+    sizes->SetCaption("&Size");
+    sizes->Items().SetText("Small\nMedium\nLarge\n");
+    sizes->SetItemIndex(1);
+    auto* left = Make<TRadioButton>(this, 304, top + 8, 120, 17);
+    left->SetCaption("Text &left");
+    left->SetAlignment(taLeftJustify);
+    auto* right = Make<TRadioButton>(this, 304, top + 30, 120, 17);
+    right->SetCaption("Text &right");
+    right->SetChecked(true);
+    auto* off = Make<TRadioButton>(this, 304, top + 52, 120, 17);
+    off->SetCaption("Disabled");
+    off->SetEnabled(false);
+
+    static const char* const kTools[] = {"B", "I", "U", "L", "C"};
+    for (int i = 0; i < 5; ++i) {
+        auto* tool = Make<TSpeedButton>(this, 304 + (i % 3) * 26, top + 76 + (i / 3) * 24, 25, 22);
+        tool->SetCaption(kTools[i]);
+        tool->SetFlat(i >= 3);
+        tool->SetGroupIndex(i < 3 ? 0 : 1);
+        tool->SetAllowAllUp(true);
+        if (i == 3) tool->SetDown(true);
+    }
+
+    auto* track = Make<TTrackBar>(this, 8, top + 128, 288, 36);
+    track->SetMax(20);
+    track->SetPosition(5);
+    track->SetPageSize(5);
+    track->SetFrequency(2);
+    track->OnChange = [this, track](TObject*) {
+        status_->SetCaption("Track bar at " + std::to_string(track->Position()));
+    };
+
+    auto* bar = Make<TStatusBar>(this, 0, 660 - 20, 760, 20);
+    TStatusPanel& ready = bar->Panels().Add();
+    ready.SetText("Ready");
+    ready.SetWidth(120);
+    TStatusPanel& raised = bar->Panels().Add();
+    raised.SetText("raised");
+    raised.SetBevel(pbRaised);
+    raised.SetAlignment(taCenter);
+    raised.SetWidth(80);
+    TStatusPanel& plain = bar->Panels().Add();
+    plain.SetText("no bevel, right");
+    plain.SetBevel(pbNone);
+    plain.SetAlignment(taRightJustify);
+    plain.SetWidth(150);
+}
+
+// Edits, a memo, lists and scroll bars, in a column from `left`.
+void TGalleryForm::AddTexts(int left) {
+    auto* number = Make<TEdit>(this, left, 8, 80, 21);
+    auto* spin = Make<TUpDown>(this, 0, 0, 0, 0);
+    spin->SetMax(99);
+    spin->SetPosition(7);
+    spin->SetAssociate(number);
+    auto* secret = Make<TEdit>(this, left + 110, 8, 90, 21);
+    secret->SetPasswordChar('*');
+    secret->SetText("secret");
+    auto* fixed = Make<TEdit>(this, left + 210, 8, 94, 21);
+    fixed->SetReadOnly(true);
+    fixed->SetText("read-only");
+
+    auto* memo = Make<TMemo>(this, left, 38, 200, 90);
+    memo->SetScrollBars(ssBoth);
+    memo->SetWordWrap(false);
+    std::string lines;
+    for (int i = 1; i <= 30; ++i) lines += "Line " + std::to_string(i) + " of a memo that scrolls both ways\n";
+    memo->Lines().SetText(lines);
+    auto* vertical = Make<TScrollBar>(this, left + 286, 38, 18, 90);
+    vertical->SetKind(sbVertical);
+    vertical->SetBounds(left + 286, 38, 18, 90);
+    vertical->SetPageSize(20);
+    auto* horizontal = Make<TScrollBar>(this, left, 134, 304, 18);
+    horizontal->SetPosition(30);
+    horizontal->SetPageSize(10);
+
+    auto* list = Make<TListBox>(this, left, 160, 140, 100);
+    for (int i = 1; i <= 12; ++i) list->Items().Add("List item " + std::to_string(i));
+    list->SetItemIndex(2);
+    for (int s = 0; s < 3; ++s) {
+        auto* combo = Make<TComboBox>(this, left + 150, 160 + s * 28, 154, s == 2 ? 80 : 21);
+        combo->SetStyle(s == 0 ? csDropDown : s == 1 ? csDropDownList : csSimple);
+        combo->Items().SetText("Red\nGreen\nBlue\n");
+        combo->SetItemIndex(s);
+        if (s == 0) combo->SetText("typed text");
+    }
+}
+
+// A page control: a report list view with a header control above it on
+// one page, a scroll box on the other.
+void TGalleryForm::AddPages(int left, int top) {
+    auto* pages = Make<TPageControl>(this, left, top, 304, 164);
+    auto* files = new TTabSheet(this);
+    files->SetCaption("Files");
+    files->SetParent(pages);
+    auto* scrolling = new TTabSheet(this);
+    scrolling->SetCaption("Scroll box");
+    scrolling->SetParent(pages);
+    Rect area = files->ClientRect();
+    auto* box = Make<TScrollBox>(scrolling, 4, 4, area.width() - 8, area.height() - 8);
+    for (int i = 0; i < 6; ++i) {
+        auto* block = Make<TPanel>(box, 10 + i * 60, 10 + i * 40, 120, 30);
+        block->SetCaption("Panel " + std::to_string(i + 1));
+    }
+    auto* header = Make<THeaderControl>(files, 4, 4, area.width() - 8, 20);
+    for (const char* text : {"Header", "control", "sections"}) {
+        THeaderSection& section = header->Sections().Add();
+        section.SetText(text);
+        section.SetWidth(90);
+    }
+    auto* view = Make<TListView>(files, 4, 28, area.width() - 8, area.height() - 32);
+    view->SetViewStyle(vsReport);
+    view->SetRowSelect(true);
+    for (const char* caption : {"Name", "Size", "Kind"}) {
+        TListColumn& column = view->Columns().Add();
+        column.SetCaption(caption);
+        column.SetWidth(90);
+    }
+    view->Columns().Items(1).SetAlignment(taRightJustify);
+    view->BeginUpdate();
+    for (int i = 1; i <= 20; ++i) {
+        TListItem& item = view->Items().Add();
+        item.SetCaption("file" + std::to_string(i) + ".txt");
+        item.SubItems().Add(std::to_string(i * 512) + " B");
+        item.SubItems().Add("Text file");
+    }
+    view->EndUpdate();
+    view->SetItemIndex(1);
+}
+
+// Tab controls with the tabs on each side.
+void TGalleryForm::AddTabSides(int top) {
+    static const char* const kSides[] = {"Top", "Bottom", "Left", "Right"};
+    for (int side = tpTop; side <= tpRight; ++side) {
+        auto* tabs = Make<TTabControl>(this, 8 + side * 188, top, 180, 160);
+        tabs->SetTabPosition(TTabPosition(side));
+        tabs->Tabs().SetText(std::string(kSides[side]) + "\nSecond\nThird\n");
+        tabs->SetTabIndex(side % 3);
+    }
+}
+
+
+// A green arrow on magenta (the transparent colour), two cells: up and disabled.
 void TGalleryForm::DrawArrowGlyph(TBitmap& glyph) {
     glyph.SetSize(32, 16);
     MutableImageView v = glyph.MutableView();
@@ -110,6 +285,7 @@ void TGalleryForm::DrawArrowGlyph(TBitmap& glyph) {
         }
 }
 
+// A monochrome page: a frame and a checker pattern of ink on paper.
 void TGalleryForm::DrawCheckerPage(TBitmap& page) {
     constexpr int w = 424, h = 90, stride = (w + 7) / 8;
     std::vector<std::uint8_t> rows(std::size_t(stride) * h, 0xFF);

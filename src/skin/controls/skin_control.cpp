@@ -29,6 +29,7 @@ void TSkinControl::AttachControl(TWinControl& control, TSkinData& data, bool rec
     Caption = ReadCaption();
     if (Recolour) {
         OldColor = control.GetColor();
+        old_parent_color_ = control.ParentColor();
         control.SetColor(data.Colours().ButtonFace);
     }
     control.Invalidate();
@@ -59,8 +60,11 @@ void TSkinControl::HookControl(TControl& control) {
 void TSkinControl::Detach() {
     if (hook_) {
         // A control that is gone (Control() null) is not touched again.
-        if (auto* control = hook_->Control(); control && Recolour && !(skins_ && skins_->Releasing()))
+        if (auto* control = hook_->Control(); control && Recolour && !(skins_ && skins_->Releasing())) {
             control->SetColor(OldColor);
+            // A control that took its parent's colour takes it again.
+            if (old_parent_color_) control->SetParentColor(true);
+        }
         hook_.reset();
     }
     subclass_.Remove();
@@ -100,6 +104,11 @@ void TSkinControl::AfterMessage(TMessage& message) {
             Redraw();
             break;
         case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(message.WParam)); break;
+        // A plain window's subclass lets go by itself on WM_NCDESTROY, so
+        // WM_DESTROY is the last message it brings here.
+        case WM_DESTROY:
+            if (subclass_.Installed()) Detach();
+            break;
         case WM_NCDESTROY: Detach(); break;
         default: break;
     }

@@ -97,6 +97,7 @@ protected:
 
 private:
     TControlSkins* skins_;
+    bool old_parent_color_ = false;
     std::unique_ptr<WindowProcHook> hook_;
     WindowSubclass subclass_;
     // The rest of the control's handling for the message in progress.

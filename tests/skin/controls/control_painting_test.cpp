@@ -184,8 +184,7 @@ TEST_F(SkinnedBoxes, CheckBoxAndRadioButtonShowTheirFramesRightAfterEachChange) 
     Pump();
     EXPECT_EQ(check_shows(3), 0);
     EXPECT_EQ(radio_shows(4), 0);
-    radio->SetChecked(false);
-    Pump();
+    SendMessageW(radio->Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
     EXPECT_EQ(radio_shows(3), 0);
 }
 

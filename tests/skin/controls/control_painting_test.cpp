@@ -13,6 +13,7 @@
 #include "framework/win/comctrls.h"
 #include "framework/win/window_proc_hook.h"
 #include "framework/win/user_input.h"
+#include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_button.h"
 #include "skinned_controls.h"
 
@@ -134,6 +135,26 @@ TEST_F(SkinnedButtons, MovingFromOneButtonToAnotherLeavesTheFirstBeforeTheSecond
     EXPECT_EQ(order.back(), "B hot");
     EXPECT_EQ(object_a->State, 0);
     EXPECT_EQ(object_b->State, TSkinControl::kHot);
+}
+
+TEST_F(SkinnedButtons, AnOwnerDrawnBitButtonShowsOnlyTheSkinWhateverTheSystemRedraws) {
+    TForm* form = NewForm();
+    auto* bit = Place<TBitBtn>(form, 20, 20, 90, 30);
+    auto* other = Place<TButton>(form, 20, 70, 90, 30);
+    TControlSkins& skins = Skin(*form);
+    ASSERT_NE(dynamic_cast<TSkinBitButton*>(skins.FindControlByHandle(bit->Handle())), nullptr);
+    const Size size = ClientSize(bit->Handle());
+    auto face = [&](int index) { return ElementFace(Model().Buttons, size, Model().Buttons.Frame, index); };
+    other->SetFocus();
+    Pump();
+    EXPECT_EQ(WindowDifferences(bit->Handle(), face(csNormal)), 0);
+    // The system asks the owner to draw on focus and state changes; no loop runs here.
+    SetFocus(bit->Handle());
+    EXPECT_EQ(WindowDifferences(bit->Handle(), face(csHot)), 0);
+    SendMessageW(bit->Handle(), BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(WindowDifferences(bit->Handle(), face(csHot)), 0);
+    SendMessageW(bit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(WindowDifferences(bit->Handle(), face(csPressed)), 0);
 }
 
 using SkinnedBoxes = SkinnedControlsTest;

@@ -56,7 +56,11 @@ TControlSkins::TControlSkins(TWinSkinForm& form) : TComponent(nullptr), form_(fo
         ClassifyWindows(form.Handle);
 }
 
-TControlSkins::~TControlSkins() { Release(); }
+TControlSkins::~TControlSkins() {
+    Release();
+    // Anything still owned goes while the list it reports to is alive.
+    DestroyComponents();
+}
 
 void TControlSkins::Add(TSkinControl& object) {
     if (std::find(ControlList.begin(), ControlList.end(), &object) == ControlList.end())

@@ -87,6 +87,7 @@ protected:
     void WndProc(TMessage& message) override;
     void VisibleChanged() override;
     void AdjustSize() override;
+    bool AutoScrollEnabled() const override { return TScrollingWinControl::AutoScrollEnabled() && !auto_size_; }
     void Loaded() override;
     void UpdateWindowBounds() override;
     void Notification(TComponent* component, TOperation operation) override;

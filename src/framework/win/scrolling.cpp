@@ -107,7 +107,7 @@ void TScrollingWinControl::UpdateScrollBars() {
     if (!HandleAllocated() || updating_ || ComponentState().contains(csLoading)) return;
     updating_ = true;
     if (auto_scroll_) {
-        Size extent = ContentExtent();
+        Size extent = AutoScrollEnabled() ? ContentExtent() : Size{};
         horz_.range_ = extent.width;
         vert_.range_ = extent.height;
     }

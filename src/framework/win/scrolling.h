@@ -74,6 +74,9 @@ protected:
     void WindowBoundsChanged() override;
     // Shows, hides and sets both bars from the ranges and the client size.
     void UpdateScrollBars();
+    // Whether the ranges follow the children now (a form that sizes itself
+    // to them never scrolls).
+    virtual bool AutoScrollEnabled() const { return auto_scroll_; }
 
 private:
     friend class TControlScrollBar;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "framework/core/errors.h"
 
 namespace korvane {
@@ -47,6 +49,27 @@ TEST(Collection, DeletingAnItemDirectlyLeavesTheCollection) {
     EXPECT_EQ(second->Index(), 1);
     delete second;
     EXPECT_EQ(ids_of(labels), (std::vector<int>{0, 2}));
+}
+
+// Notes the item count each time it is told of a change.
+class TCountingCollection : public TCollection {
+public:
+    TCountingCollection() : TCollection(ItemClassOf<TLabelItem>()) {}
+    std::vector<int> counts;
+
+protected:
+    void Changed() override { counts.push_back(Count()); }
+};
+
+TEST(Collection, ItemsJoiningAndLeavingTellTheCollectionAfterwards) {
+    TCountingCollection labels;
+    labels.Add();
+    TCollectionItem* second = &labels.Add();
+    labels.Add();
+    labels.Delete(0);
+    delete second;
+    labels.Clear();
+    EXPECT_EQ(labels.counts, (std::vector<int>{1, 2, 3, 2, 1, 0}));
 }
 
 TEST(Collection, AssignReplacesAllItemsByCopies) {

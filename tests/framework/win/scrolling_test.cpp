@@ -103,5 +103,20 @@ TEST_F(ScrollingTest, FormScrollsOnlyWithAutoScrollAndScrollInViewBringsAChildIn
     EXPECT_EQ(distant->Top(), 300);
 }
 
+TEST_F(ScrollingTest, AFormThatSizesItselfToItsChildrenNeverScrolls) {
+    auto* form = app_->CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    auto* block = Block(form, form, 0, 0, 100, 50);
+    form->SetAutoSize(true);
+    form->Show();
+    Pump();
+    // Growing and shrinking the child: the client area follows it exactly, with no bars.
+    block->SetBounds(0, 0, 400, 300);
+    EXPECT_EQ(form->ClientRect().size(), (Size{400, 300}));
+    block->SetBounds(0, 0, 220, 120);
+    EXPECT_FALSE(StyleOf(form) & (WS_VSCROLL | WS_HSCROLL));
+    EXPECT_EQ(form->ClientRect().size(), (Size{220, 120}));
+}
+
 }  // namespace
 }  // namespace korvane::testing

@@ -5,6 +5,7 @@
 #include "app/pic_show.h"
 #include "framework/core/class_registry.h"
 #include "framework/win/application.h"
+#include "skin/controls/control_skins.h"
 #include "skin/data/skin_reader_notice.h"
 #include "skin/engine/registration.h"
 
@@ -14,6 +15,7 @@ int main() {
     try {
         RegisterComponentClass<THotLabel>();
         RegisterSkinClasses();
+        InstallControlSkinning();
         application.Initialize();
         application.SetTitle("Korvane");
         // What the skin's loading has to say comes as a warning titled with the application's title.

@@ -48,6 +48,20 @@ constexpr UINT WM_SKINQUERY = 0x3504;    // answered with 1 by every skinned win
 class TMenuItem;
 class TPopupMenu;
 class TImageList;
+class TWinSkinForm;
+
+// The skinning of a window's controls. The control-skinning module, above the
+// engine, makes one per window when the window is started (SetControlSkinning)
+// and the window drops it when the skin comes off.
+class TFormControls {
+public:
+    virtual ~TFormControls() = default;
+    // The 250 ms hover check: ends the hover state of a control the cursor left.
+    virtual void HoverCheck() = 0;
+    // The skin data was reloaded.
+    virtual void ApplySkinChange() = 0;
+};
+using FormControlsFactory = std::unique_ptr<TFormControls> (*)(TWinSkinForm& form);
 
 class TWinSkinForm : public TComponent {
 public:
@@ -145,6 +159,11 @@ public:
     // The form's popup menus drawn by the skin (on), or given back their
     // own drawing and handlers (off).
     void SetPopupMenusOwnerDraw(bool on);
+    // Installs the maker of every window's control skinning (null: controls
+    // keep their own look).
+    static void SetControlSkinning(FormControlsFactory factory);
+    // The window's control skinning, while started and not unskinned.
+    TFormControls* Controls() const { return controls_.get(); }
 
     // The frame widths as one value.
     FrameWidths Frame() const { return {FrameLeft, FrameTop, FrameRight, FrameBottom}; }
@@ -228,6 +247,7 @@ private:
     std::vector<std::pair<TPopupMenu*, bool>> skinned_popups_;  // with their own OwnerDraw
     std::unique_ptr<WindowProcHook> form_filter_;
 
+    std::unique_ptr<TFormControls> controls_;
     WindowSubclass subclass_;
     std::unique_ptr<TTimer> Timer;  // the 250 ms hover check, on while the window is active
     UniqueGdi<HRGN> Region;

@@ -16,7 +16,7 @@
 #include "convert/embedded_fonts.h"
 #include "desktop.h"
 #include "screenshot.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/lzh.h"
 #include "skin/engine/win_skin_form.h"
 #include "skin_check.h"
 #include "tool_process.h"
@@ -160,7 +160,7 @@ TEST(ToolWithDamagedSkin, SaysSoOnceAndWorksWithThePlainLook) {
     HWND notice = wait_for_top(tool.id(), L"#32770", "Korvane");
     ASSERT_NE(notice, nullptr);
     MessageBoxSeen box = read_message_box(notice);
-    EXPECT_EQ(box.text, kOlderSkinMessage);
+    EXPECT_EQ(box.text, kLzhCodeEndsMessage);  // ten bytes announced, two bytes of code
     EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
     EXPECT_EQ(skinned_frame_fault(notice), "no window region");
     press(box, "OK");

@@ -16,6 +16,7 @@
 #include "convert/embedded_fonts.h"
 #include "desktop.h"
 #include "screenshot.h"
+#include "skin_check.h"
 #include "tool_process.h"
 
 namespace korvane::e2e {
@@ -82,11 +83,13 @@ protected:
     fs::path file(const std::string& name) const { return folder_ / fs::path(widen(name)); }
     std::string in_folder(const std::string& name) const { return narrow(file(name).wstring()); }
 
+    // Every window of the tool wears the skin: checked once it has painted,
+    // and its picture kept.
     void screenshot(HWND window, const std::string& name) {
-        // Let the window finish painting first.
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
         std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(skinned_frame_fault(window), "") << name;
         fs::create_directories(fs::path(wine_path(KORVANE_SCREENSHOTS)));
         EXPECT_TRUE(save_screenshot(window, std::string(KORVANE_SCREENSHOTS) + "/" + name + ".png")) << name;
     }
@@ -118,6 +121,18 @@ protected:
     HWND choose_source_ = nullptr, choose_target_ = nullptr, convert_ = nullptr;
     HWND source_shown_ = nullptr, target_shown_ = nullptr;
 };
+
+TEST(SkinCheck, TellsTheSystemFrameFromTheSkin) {
+    HWND plain = CreateWindowExW(0, L"Static", L"plain", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 240, 160,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(skinned_frame_fault(plain), "no window region");
+    SetWindowRgn(plain, CreateRectRgn(0, 0, 240, 160), TRUE);
+    RedrawWindow(plain, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_NE(skinned_frame_fault(plain).find("not a colour of the skin's left border"), std::string::npos)
+        << skinned_frame_fault(plain);
+    DestroyWindow(plain);
+}
 
 TEST(ToolWithoutFonts, SaysSoAndEnds) {
     fs::path folder = fs::temp_directory_path() / "korvane-e2e-without-fonts";
@@ -171,6 +186,7 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     click(choose_source_);
     HWND open = wait_for_top(id(), L"#32770", "Open");
     ASSERT_NE(open, nullptr);
+    screenshot(open, "app-open-dialog");
     cancel_dialog(open);
     EXPECT_TRUE(wait_until_closed(open));
     EXPECT_EQ(window_text(source_shown_), "poem.txt") << "cancelling must keep the source";
@@ -212,6 +228,7 @@ TEST_F(Tool, TargetWithoutExtensionAsksBeforeOverwritingItsBmp) {
     click(choose_target_);
     HWND dialog = wait_for_top(id(), L"#32770", "Save As");
     ASSERT_NE(dialog, nullptr);
+    screenshot(dialog, "app-save-dialog");
     choose_file(dialog, in_folder("a"));
     MessageBoxSeen ask = wait_for_box("Confirm");
     ASSERT_NE(ask.window, nullptr);

@@ -10,7 +10,9 @@
 // objects do not draw from an Empty component.
 //
 // The manager (one per process) drives the windows: it learns what changes
-// here through the TSkinDataListener it installs.
+// here through the TSkinDataListener it installs. While an application runs,
+// the first component that needs the manager makes it, so a component made in
+// code works as one read from a layout does.
 
 #include <windows.h>
 
@@ -52,6 +54,15 @@ public:
 TSkinDataListener* SetSkinDataListener(TSkinDataListener* listener);
 
 using TOnFormSkin = std::function<void(TObject* sender, const std::string& aName, bool& DoSkin)>;
+class TSkinData;
+class TControl;
+// Lets the application pick the skinning object of a control of a skinned
+// form: ControlClass is the upper-cased window class (empty without a
+// window); an object set in SkinnedControl that is a control-skinning object
+// is attached to the control's window and stays the application's.
+using TOnSkinControl = std::function<void(TComponent* Sender, TSkinData& SkinData, TControl* Form,
+                                          TComponent* Control, const std::string& ControlClass,
+                                          TComponent*& SkinnedControl)>;
 
 class TSkinData : public TComponent {
 public:
@@ -86,6 +97,7 @@ public:
 
     TOnFormSkin OnFormSkin;
     TNotifyEvent OnSkinChanged;
+    TOnSkinControl OnSkinControl;
 
     // Loads item `index` of the store; an index out of range does nothing.
     void LoadFromSkinStore(const TSkinStore& store, int index);

@@ -18,7 +18,11 @@ bool has_mdi_client(HWND window) {
     return false;
 }
 
+FormControlsFactory control_skinning = nullptr;
+
 }  // namespace
+
+void TWinSkinForm::SetControlSkinning(FormControlsFactory factory) { control_skinning = factory; }
 
 TWinSkinForm::TWinSkinForm(HWND window) : TComponent(nullptr), Handle(window) {}
 
@@ -65,6 +69,7 @@ void TWinSkinForm::SkinWindow(TSkinData& data) {
     if (!data.SkinControls().contains(xcMainMenu)) {
         light_ = true;
         ComputeFrameMetrics();
+        if (!controls_ && control_skinning && !data.Empty()) controls_ = control_skinning(*this);
         return;
     }
     if (Hooked()) return;
@@ -111,6 +116,7 @@ void TWinSkinForm::Start() {
         UpdateRegion();
     }
     PaintState = psNormal;
+    if (!controls_ && control_skinning && SkinData && !SkinData->Empty()) controls_ = control_skinning(*this);
     if (Timer) Timer->SetEnabled(true);
 }
 
@@ -122,6 +128,7 @@ void TWinSkinForm::ApplySkinChange() {
             if (auto* inner = dynamic_cast<TCustomForm*>(Form->Components(i)))
                 inner->SetColor(SkinData->Colours().ButtonFace);
     }
+    if (controls_) controls_->ApplySkinChange();
     if (light_) return;
     PaintState = psReapplying;
     ComputeFrameMetrics();
@@ -136,6 +143,7 @@ void TWinSkinForm::ApplySkinChange() {
 
 void TWinSkinForm::Unskin() {
     if (Timer) Timer->SetEnabled(false);
+    controls_.reset();
     if (light_) {
         light_ = false;
         if (Form && PaintState != psReleasing) Form->SetColor(SavedColor);
@@ -338,6 +346,7 @@ void TWinSkinForm::FollowSkin() {
 
 void TWinSkinForm::HoverCheck() {
     FollowSkin();
+    if (controls_) controls_->HoverCheck();
     if (!HotObject) return;
     POINT cursor{};
     GetCursorPos(&cursor);

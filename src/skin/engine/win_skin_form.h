@@ -43,6 +43,21 @@ constexpr UINT WM_SKINREPAINT = 0x3502;  // paint the whole frame now
 constexpr UINT WM_SKINSTART = 0x3503;    // posted by the manager after attaching (lParam 1000)
 constexpr UINT WM_SKINQUERY = 0x3504;    // answered with 1 by every skinned window
 
+class TWinSkinForm;
+
+// The skinning of a window's controls. The control-skinning module, above the
+// engine, makes one per window when the window is started (SetControlSkinning)
+// and the window drops it when the skin comes off.
+class TFormControls {
+public:
+    virtual ~TFormControls() = default;
+    // The 250 ms hover check: ends the hover state of a control the cursor left.
+    virtual void HoverCheck() = 0;
+    // The skin data was reloaded.
+    virtual void ApplySkinChange() = 0;
+};
+using FormControlsFactory = std::unique_ptr<TFormControls> (*)(TWinSkinForm& form);
+
 class TWinSkinForm : public TComponent {
 public:
     static constexpr std::string_view kClassName = "TWinSkinForm";
@@ -108,6 +123,12 @@ public:
     // double-click time closes the window instead.
     void OpenSystemMenu(int x, int y);
 
+    // Installs the maker of every window's control skinning (null: controls
+    // keep their own look).
+    static void SetControlSkinning(FormControlsFactory factory);
+    // The window's control skinning, while started and not unskinned.
+    TFormControls* Controls() const { return controls_.get(); }
+
     // The frame widths as one value.
     FrameWidths Frame() const { return {FrameLeft, FrameTop, FrameRight, FrameBottom}; }
     bool Hooked() const { return subclass_.Installed(); }
@@ -172,6 +193,7 @@ private:
     // was read they are made again before anything uses them.
     void FollowSkin();
 
+    std::unique_ptr<TFormControls> controls_;
     WindowSubclass subclass_;
     std::unique_ptr<TTimer> Timer;  // the 250 ms hover check, on while the window is active
     UniqueGdi<HRGN> Region;

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/application.h"
 #include "framework/win/buttons.h"
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
@@ -273,6 +272,7 @@ void TGalleryForm::AddTabSides(int top) {
     }
 }
 
+// A green arrow on magenta (the transparent colour), two cells: up and disabled.
 void TGalleryForm::DrawArrowGlyph(TBitmap& glyph) {
     glyph.SetSize(32, 16);
     MutableImageView v = glyph.MutableView();
@@ -284,6 +284,7 @@ void TGalleryForm::DrawArrowGlyph(TBitmap& glyph) {
         }
 }
 
+// A monochrome page: a frame and a checker pattern of ink on paper.
 void TGalleryForm::DrawCheckerPage(TBitmap& page) {
     constexpr int w = 424, h = 90, stride = (w + 7) / 8;
     std::vector<std::uint8_t> rows(std::size_t(stride) * h, 0xFF);

@@ -1,0 +1,241 @@
+#include "skin/controls/control_skins.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "framework/win/buttons.h"
+#include "framework/win/check_buttons.h"
+#include "framework/win/comctrls.h"
+#include "framework/win/extctrls.h"
+#include "framework/win/form.h"
+#include "framework/win/group_box.h"
+#include "framework/win/speed_button.h"
+#include "framework/win/status_bar.h"
+#include "framework/win/wincontrol.h"
+#include "skin/controls/skin_bit_button.h"
+#include "skin/controls/skin_box.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_check_box.h"
+#include "skin/controls/skin_progress.h"
+#include "skin/controls/skin_radio_button.h"
+#include "skin/controls/skin_sizer.h"
+#include "skin/controls/skin_speed_button.h"
+#include "skin/controls/skin_status_bar.h"
+#include "skin/controls/skin_track_bar.h"
+
+namespace korvane {
+namespace {
+
+std::string class_name_of(HWND window) {
+    char name[101] = {};
+    GetClassNameA(window, name, 101);
+    return name;
+}
+
+std::string upper(std::string text) {
+    for (char& c : text) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string lower(std::string text) {
+    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+template <class T>
+bool is(TComponent& component) {
+    return dynamic_cast<T*>(&component) != nullptr;
+}
+
+}  // namespace
+
+TControlSkins::TControlSkins(TWinSkinForm& form) : TComponent(nullptr), form_(form) {
+    if (form.Form)
+        ClassifyControls(*form.Form);
+    else if (form.Handle)
+        ClassifyWindows(form.Handle);
+}
+
+TControlSkins::~TControlSkins() { Release(); }
+
+void TControlSkins::Add(TSkinControl& object) {
+    if (std::find(ControlList.begin(), ControlList.end(), &object) == ControlList.end())
+        ControlList.push_back(&object);
+}
+
+void TControlSkins::Forget(TSkinControl& object) {
+    if (HotControl == &object) HotControl = nullptr;
+}
+
+void TControlSkins::Release() {
+    // Each object detaches (its control keeps its own look again) and goes.
+    std::vector<TSkinControl*> list;
+    list.swap(ControlList);
+    HotControl = nullptr;
+    for (TSkinControl* object : list) {
+        object->Detach();
+        delete object;
+    }
+}
+
+TSkinControl* TControlSkins::FindControlByHandle(HWND handle) const {
+    for (TSkinControl* object : ControlList)
+        if (object->Handle == handle && handle) return object;
+    return nullptr;
+}
+
+void TControlSkins::HoverCheck() {
+    // Framework controls hear of the mouse leaving from the framework; plain
+    // windows only from here.
+    if (!HotControl || form_.Form) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (!HotControl->WindowRect.contains({cursor.x, cursor.y})) {
+        TSkinControl* hot = HotControl;
+        HotControl = nullptr;
+        hot->SendMouseLeave();
+    }
+}
+
+void TControlSkins::ApplySkinChange() {
+    if (!form_.SkinData) return;
+    for (TSkinControl* object : ControlList)
+        if (object->Recolour && object->Control) object->Control->SetColor(form_.SkinData->Colours().ButtonFace);
+}
+
+bool TControlSkins::IsReportPreviewOrKnown(TComponent& component) const {
+    const std::string name = form_.Form ? std::string(form_.Form->Name()) : std::string();
+    auto* windowed = dynamic_cast<TWinControl*>(&component);
+    for (TSkinControl* object : ControlList) {
+        if (object->GraphicControl) {
+            if (object->GraphicControl == &component) return true;
+            continue;
+        }
+        if (!windowed) continue;
+        if (!windowed->HandleAllocated()) {
+            return lower(name).find("preview") != std::string::npos || name == "TQRStandardPreview" ||
+                   name == "TppPrintPreview" || name == "TdxfmStdPreview";
+        }
+        if (object->Handle == windowed->Handle()) return true;
+    }
+    return false;
+}
+
+void TControlSkins::ClassifyControls(TWinControl& container) {
+    for (int i = 0; i < container.ComponentCount(); ++i) ClassifyComponent(container, *container.Components(i));
+}
+
+void TControlSkins::ClassifyComponent(TWinControl& container, TComponent& component) {
+    TSkinData* data = form_.SkinData;
+    if (!data) return;
+    if (tag_disables_skin(component.Tag(), data->DisableTag())) return;
+    if (IsReportPreviewOrKnown(component)) return;
+    std::string class_text;
+    if (auto* windowed = dynamic_cast<TWinControl*>(&component)) {
+        HWND handle = nullptr;
+        try {
+            handle = windowed->Handle();
+        } catch (...) {
+            return;  // a control whose window cannot be made keeps its look
+        }
+        if (!handle) return;
+        class_text = upper(class_name_of(handle));
+    }
+    if (data->OnSkinControl) {
+        TComponent* skinned = nullptr;
+        data->OnSkinControl(&form_, *data, &container, &component, class_text, skinned);
+        if (auto* object = dynamic_cast<TSkinControl*>(skinned)) {
+            if (auto* windowed = dynamic_cast<TWinControl*>(&component))
+                object->AttachWindow(windowed->Handle(), *data, ControlCanvas);
+            return;
+        }
+    }
+    Row(component, class_text);
+}
+
+// The rows of the classification table for the kinds skinned here, in their
+// order; the kinds of the other rows keep their own look.
+bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
+    TSkinData& data = *form_.SkinData;
+    const TSkinControlTypes kinds = data.SkinControls();
+    auto box = [&](TSkinControl* object, bool recolour) {
+        object->AttachControl(static_cast<TWinControl&>(component), data, recolour, ControlCanvas);
+        return true;
+    };
+    if (class_text == "TDBCOMBOBOXEH") return true;
+    if (is<TCustomCheckBox>(component) && kinds.contains(xcCheckBox)) return box(new TSkinCheckBox(this), true);
+    if (class_text == "TTRACKBAR" && kinds.contains(xcButton)) return box(new TSkinTrackBar(this), false);
+    if ((is<TCustomRadioGroup>(component) || class_text == "TWWRADIOGROUP") && kinds.contains(xcRadioButton)) {
+        auto& group = static_cast<TWinControl&>(component);
+        for (int i = 0; i < group.ControlCount(); ++i) {
+            auto* child = dynamic_cast<TWinControl*>(group.Controls(i));
+            if (!child) continue;
+            child->SetParentColor(false);
+            (new TSkinRadioButton(this))->AttachControl(*child, data, true, ControlCanvas);
+        }
+        return box(new TSkinBox(this), true);
+    }
+    if (class_text == "TDBNAVIGATOR" && kinds.contains(xcPanel)) return box(new TSkinBox(this), true);
+    if (is<TCustomGroupBox>(component) && kinds.contains(xcPanel)) {
+        auto& group = static_cast<TWinControl&>(component);
+        for (int i = 0; i < group.ControlCount(); ++i)
+            if (is<TButtonControl>(*group.Controls(i)) || is<TCustomPanel>(*group.Controls(i)))
+                group.Controls(i)->SetParentColor(false);
+        box(new TSkinBox(this), true);
+        ClassifyControls(group);
+        return true;
+    }
+    if (is<TCustomPanel>(component) && kinds.contains(xcPanel)) {
+        box(new TSkinBox(this), true);
+        ClassifyControls(static_cast<TWinControl&>(component));
+        return true;
+    }
+    if (is<TRadioButton>(component) && kinds.contains(xcRadioButton)) return box(new TSkinRadioButton(this), true);
+    if (is<TStatusBar>(component) && kinds.contains(xcStatusBar)) return box(new TSkinStatusBar(this), false);
+    if (is<TProgressBar>(component) && kinds.contains(xcProgress)) return box(new TSkinProgress(this), false);
+    if (is<TBitBtn>(component) && kinds.contains(xcBitBtn)) return box(new TSkinBitButton(this), false);
+    if (auto* speed = dynamic_cast<TSpeedButton*>(&component); speed && kinds.contains(xcSpeedButton)) {
+        (new TSkinSpeedButton(this))->AttachGraphic(*speed, data, ControlCanvas);
+        return true;
+    }
+    if (is<TButton>(component) && kinds.contains(xcButton)) return box(new TSkinButton(this), false);
+    if (auto* form = dynamic_cast<TCustomForm*>(&component)) {
+        form->SetColor(data.Colours().ButtonFace);
+        ClassifyControls(*form);
+        return true;
+    }
+    return false;
+}
+
+void TControlSkins::ClassifyWindows(HWND window) {
+    for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongW(child, GWL_STYLE) & WS_CHILD) ClassifyWindow(child);
+}
+
+void TControlSkins::ClassifyWindow(HWND child) {
+    if (FindControlByHandle(child) || !form_.SkinData) return;
+    const auto style = std::uint32_t(GetWindowLongW(child, GWL_STYLE));
+    TSkinControl* object = nullptr;
+    switch (plain_child_skin(lower(class_name_of(child)), style, GetWindow(child, GW_CHILD) != nullptr)) {
+        case PlainChildSkin::Button: object = new TSkinButton(this); break;
+        case PlainChildSkin::CheckBox: object = new TSkinCheckBox(this); break;
+        case PlainChildSkin::RadioButton: object = new TSkinRadioButton(this); break;
+        case PlainChildSkin::Sizer: object = new TSkinSizer(this); break;
+        default: return;  // combo boxes, tabs and edits keep their own look
+    }
+    object->AttachWindow(child, *form_.SkinData, ControlCanvas);
+    Add(*object);
+    InvalidateRect(child, nullptr, TRUE);
+}
+
+namespace {
+
+std::unique_ptr<TFormControls> make_control_skins(TWinSkinForm& form) {
+    return std::make_unique<TControlSkins>(form);
+}
+
+}  // namespace
+
+void InstallControlSkinning() { TWinSkinForm::SetControlSkinning(&make_control_skins); }
+
+}  // namespace korvane

@@ -1,0 +1,186 @@
+// Pictures of the skinned controls for the documentation: the gallery form
+// with its controls skinned, and a form with the controls of each kind in
+// every state they can show (normal, hot, pressed, focused, disabled; check
+// and radio states; progress; a latched speed button; status bar panels).
+//
+// Usage: controls_screenshots OUTPUT_DIR SKIN_FILE   (writes BMP files; see
+// scripts/controls-screenshots.sh, which turns them into docs/images/*.png)
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "base/bmp.h"
+#include "base/file_io.h"
+#include "framework/win/application.h"
+#include "framework/win/buttons.h"
+#include "framework/win/check_buttons.h"
+#include "framework/win/comctrls.h"
+#include "framework/win/extctrls.h"
+#include "framework/win/gallery/gallery_form.h"
+#include "framework/win/group_box.h"
+#include "framework/win/speed_button.h"
+#include "framework/win/status_bar.h"
+#include "framework/win/stdctrls.h"
+#include "framework/win/track_bar.h"
+#include "skin/controls/control_skins.h"
+#include "skin/controls/skin_control.h"
+
+namespace korvane {
+namespace {
+
+void Settle() {
+    for (int i = 0; i < 20; ++i) {
+        Application->ProcessMessages();
+        Sleep(15);
+    }
+}
+
+void Save(HWND window, const std::string& path) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    TBitmap shot;
+    shot.SetSize(r.right - r.left, r.bottom - r.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    write_file_replacing(path, encode_bmp(shot.View()));
+}
+
+TWinSkinForm* Attach(TSkinData& skin, TCustomForm& form) {
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    auto* skinned = new TWinSkinForm(form.Handle());
+    skinned->SkinForm(skin, form);
+    SendMessageW(skinned->Handle, WM_SKINSTART, 0, 1000);
+    Settle();
+    return skinned;
+}
+
+template <class C>
+C* Make(TForm* form, TWinControl* parent, int x, int y, int w, int h, const char* caption) {
+    auto* c = new C(form);
+    c->SetParent(parent);
+    c->SetBounds(x, y, w, h);
+    c->SetCaption(caption);
+    return c;
+}
+
+// A green arrow on magenta, two cells (up and disabled).
+void ArrowGlyph(TBitmap& glyph) {
+    glyph.SetSize(32, 16);
+    MutableImageView v = glyph.MutableView();
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const int cx = x % 16;
+            const bool arrow = (cx >= 3 && cx < 9 && y >= 6 && y < 10) || (cx >= 9 && cx < 14 && std::abs(y - 8) <= 13 - cx);
+            v.at(x, y) = !arrow ? pixel_rgb(255, 0, 255) : x < 16 ? pixel_rgb(0, 128, 0) : pixel_rgb(128, 128, 128);
+        }
+}
+
+TForm* StatesForm() {
+    auto* form = Application->CreateForm<TForm>();
+    form->SetCaption("Skinned controls in their states");
+    form->SetBounds(40, 40, 560, 420);
+    const char* kButtons[] = {"Normal", "Hot", "Pressed", "Focused", "Disabled"};
+    for (int i = 0; i < 5; ++i) {
+        auto* b = Make<TButton>(form, form, 12 + i * 106, 12, 98, 28, kButtons[i]);
+        b->SetName("Button" + std::to_string(i));
+        if (i == 4) b->SetEnabled(false);
+    }
+    const char* kBits[] = {"Glyph left", "Glyph right", "Disabled"};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = Make<TBitBtn>(form, form, 12 + i * 130, 52, 120, 30, kBits[i]);
+        ArrowGlyph(b->Glyph());
+        b->SetNumGlyphs(2);
+        b->GlyphChanged();
+        if (i == 1) b->SetLayout(blGlyphRight);
+        if (i == 2) b->SetEnabled(false);
+    }
+    const char* kSpeed[] = {"Up", "Down", "Off"};
+    for (int i = 0; i < 3; ++i) {
+        auto* s = Make<TSpeedButton>(form, form, 410 + i * 46, 52, 42, 30, kSpeed[i]);
+        s->SetGroupIndex(1 + i);
+        s->SetAllowAllUp(true);
+        if (i == 1) s->SetDown(true);
+        if (i == 2) s->SetEnabled(false);
+    }
+    auto* group = Make<TGroupBox>(form, form, 12, 94, 250, 130, "Check boxes");
+    const char* kChecks[] = {"Unchecked", "Checked", "Grayed", "Disabled, checked"};
+    for (int i = 0; i < 4; ++i) {
+        auto* c = Make<TCheckBox>(form, group, 12, 22 + i * 25, 220, 18, kChecks[i]);
+        c->SetAllowGrayed(true);
+        c->SetState(i == 1 || i == 3 ? cbChecked : i == 2 ? cbGrayed : cbUnchecked);
+        if (i == 3) c->SetEnabled(false);
+    }
+    auto* panel = Make<TPanel>(form, form, 276, 94, 260, 130, "");
+    const char* kRadios[] = {"Off", "On", "Disabled, off", "Disabled, on"};
+    for (int i = 0; i < 4; ++i) {
+        auto* holder = i < 2 ? static_cast<TWinControl*>(panel) : Make<TPanel>(form, panel, 8, 6 + i * 30, 240, 24, "");
+        auto* r = Make<TRadioButton>(form, holder, i < 2 ? 12 : 4, i < 2 ? 10 + i * 30 : 3, 200, 18, kRadios[i]);
+        if (i == 1 || i == 3) r->SetChecked(true);
+        if (i >= 2) r->SetEnabled(false);
+        if (i >= 2) static_cast<TPanel*>(holder)->SetBevelOuter(bvNone);
+    }
+    const int positions[] = {0, 50, 100};
+    for (int i = 0; i < 3; ++i) {
+        auto* p = Make<TProgressBar>(form, form, 12, 236 + i * 24, 250, 18, "");
+        p->SetPosition(positions[i]);
+    }
+    auto* track = Make<TTrackBar>(form, form, 276, 236, 260, 40, "");
+    track->SetPosition(4);
+    auto* status = Make<TStatusBar>(form, form, 0, form->ClientHeight() - 22, form->ClientWidth(), 22, "");
+    const char* kPanels[] = {"Lowered", "Raised", "No bevel"};
+    const TStatusPanelBevel kBevels[] = {pbLowered, pbRaised, pbNone};
+    for (int i = 0; i < 3; ++i) {
+        TStatusPanel& item = status->Panels().Add();
+        item.SetText(kPanels[i]);
+        item.SetWidth(120);
+        item.SetBevel(kBevels[i]);
+    }
+    return form;
+}
+
+int Run(const std::string& out, const std::string& skin_file) {
+    TSkinData skin(nullptr);
+    skin.SetSkinFile(skin_file);
+    if (skin.Empty()) return 2;
+    InstallControlSkinning();
+
+    TForm* form = StatesForm();
+    TWinSkinForm* skinned = Attach(skin, *form);
+    auto* skins = static_cast<TControlSkins*>(skinned->Controls());
+    auto state = [&](const char* name, std::uint8_t bits) {
+        auto* button = static_cast<TWinControl*>(form->FindComponent(name));
+        if (TSkinControl* object = skins->FindControlByHandle(button->Handle())) {
+            object->State = bits;
+            object->PaintWindow(nullptr);
+        }
+    };
+    SetFocus(static_cast<TWinControl*>(form->FindComponent("Button3"))->Handle());
+    Settle();
+    state("Button1", TSkinControl::kHot);
+    state("Button2", TSkinControl::kPressed);
+    Save(form->Handle(), out + "/controls-states.bmp");
+    skinned->Release();
+    form->Hide();
+
+    auto* gallery = Application->CreateForm<TGalleryForm>();
+    TWinSkinForm* skinned_gallery = Attach(skin, *gallery);
+    Save(gallery->Handle(), out + "/controls-gallery.bmp");
+    skinned_gallery->Release();
+    TWinSkinForm::SetControlSkinning(nullptr);
+    return 0;
+}
+
+}  // namespace
+}  // namespace korvane
+
+int main(int argc, char** argv) {
+    if (argc != 3) return 2;
+    korvane::TApplication application;
+    application.Initialize();
+    application.SetTitle("Korvane skinned controls");
+    return korvane::Run(argv[1], argv[2]);
+}

@@ -6,7 +6,8 @@
 #       A GoogleTest executable registered with ctest. In the Windows build it
 #       runs through the Wine wrapper (CMAKE_CROSSCOMPILING_EMULATOR).
 #   korvane_fuzzer(NAME SOURCES ... DEPS ... [SECONDS n])
-#       A libFuzzer target, run briefly by ctest in the fuzz build.
+#       A libFuzzer target, run briefly by ctest in the fuzz build with a memory
+#       limit of 512 MB (scripts/fuzz-soak.sh runs them for longer).
 
 set(KORVANE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 
@@ -95,6 +96,6 @@ function(korvane_fuzzer name)
     list(APPEND dirs ${KORVANE_ROOT}/fuzz/corpus/${name})
   endif()
   add_test(NAME ${name}
-           COMMAND ${name} -max_total_time=${ARG_SECONDS} -rss_limit_mb=2048 -timeout=10 ${dirs})
+           COMMAND ${name} -max_total_time=${ARG_SECONDS} -rss_limit_mb=512 -timeout=10 ${dirs})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120)
 endfunction()

@@ -2,7 +2,7 @@
 # Installs the Debian packages a target needs, only those missing.
 # Usage: scripts/install-deps.sh run|test|bench
 set -eu
-need_run="cmake ninja-build g++ make python3"
+need_run="cmake ninja-build g++ make python3 libpng-dev"
 need_test="$need_run googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-apps imagemagick fonts-wine fonts-wqy-microhei xfonts-unifont pcf2bdf"
 need_bench="$need_test netpbm unifont fortunes-zh libbenchmark-dev"

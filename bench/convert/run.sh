@@ -1,9 +1,14 @@
 #!/bin/sh
-# txt2bmp against netpbm (pbmtext -wchar with GNU Unifont, piped into
-# ppmtobmp -bpp=1) on the same ~2 MB Chinese text, in one run.
-# Prints the median of five timings of each, their ratio and peak memory.
-# The BMP files go to memory (/dev/shm) when it is there, so that disk
-# write-back of earlier runs does not land on a later one.
+# txt2bmp on the ~2 MB Chinese text (a 205 MB page), in one run against:
+#  - dd writing the same number of bytes to the same place (the cost of the
+#    writing alone; goal: txt2bmp <= 1.15 x dd);
+#  - netpbm (pbmtext -wchar with GNU Unifont, piped into ppmtobmp -bpp=1;
+#    goal: txt2bmp <= 0.15 x the pipeline);
+# then peak memory for that page and for a page near 1 GB made from generated
+# text (goal: input size + 16 MB), and the same text as PNG beside the BMP.
+# Timings are the median of five runs.
+# The files go to memory (/dev/shm) when it is there, so that disk write-back
+# of earlier runs does not land on a later one.
 # Usage: run.sh BENCH_BUILD_DIR
 set -eu
 build=$(cd "$1" && pwd)
@@ -11,7 +16,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work="$build/bench-convert"
 txt2bmp="$build/bin/txt2bmp"
 pcf=/usr/share/fonts/X11/misc/unifont.pcf.gz
-for tool in pbmtext ppmtobmp pcf2bdf /usr/bin/time; do
+for tool in pbmtext ppmtobmp pcf2bdf dd /usr/bin/time; do
   command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh bench)" >&2; exit 1; }
 done
 [ -x "$txt2bmp" ] || { echo "missing $txt2bmp: build the bench tree first" >&2; exit 1; }
@@ -20,9 +25,14 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then out=$(mktemp -d /dev/shm/korvane-ben
 trap 'rm -rf "$out"' EXIT
 [ -s "$work/text.gb" ] || "$here/make_text.sh" "$work/text"
 [ -s "$work/unifont.bdf" ] || pcf2bdf -o "$work/unifont.bdf" "$pcf"
+# The near-1 GB page: 460,000 lines of 100 bytes of the same text, 860 x 9,200,060 pixels.
+if [ ! -s "$work/big.gb" ]; then
+  i=0; while [ $i -lt 25 ]; do cat "$work/text.gb"; i=$((i + 1)); done |
+    tr -d '\r\n' | fold -b -w 100 | head -n 460000 > "$work/big.gb"
+fi
 
 # One timed run: prints "elapsed_s cpu_s peak_kb". The output file is removed first,
-# so neither side pays for freeing an old one.
+# so no side pays for freeing an old one.
 measure() {
   target=$1; shift
   rm -f "$target"
@@ -30,25 +40,37 @@ measure() {
   awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' "$work/time.txt"
 }
 median() { sort -n | sed -n 3p; }
+column() { cut -d' ' -f"$1" < "$work/$2.txt"; }
+peak() { column 3 "$1" | sort -n | tail -1; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.3f", a / b; else printf "n/a" }'; }
 
-: > "$work/ours.txt"; : > "$work/peer.txt"
+"$txt2bmp" --quiet "$work/text.gb" "$out/ours.bmp"
+bmp=$(wc -c < "$out/ours.bmp")
+: > "$work/ours.txt"; : > "$work/dd.txt"; : > "$work/peer.txt"; : > "$work/png.txt"
 for run in 1 2 3 4 5; do
   measure "$out/ours.bmp" "$txt2bmp" --quiet "$work/text.gb" "$out/ours.bmp" >> "$work/ours.txt"
+  measure "$out/dd.bmp" dd if=/dev/zero of="$out/dd.bmp" bs=1M count="$bmp" iflag=count_bytes status=none >> "$work/dd.txt"
   measure "$out/peer.bmp" sh -c 'LC_ALL=C.UTF-8 pbmtext -wchar -font "$1" < "$2" | ppmtobmp -bpp=1 > "$3"' \
     sh "$work/unifont.bdf" "$work/text.utf8" "$out/peer.bmp" >> "$work/peer.txt"
+  measure "$out/ours.png" "$txt2bmp" --quiet --format png "$work/text.gb" "$out/ours.png" >> "$work/png.txt"
 done
-ours=$(cut -d' ' -f1 < "$work/ours.txt" | median)
-peer=$(cut -d' ' -f1 < "$work/peer.txt" | median)
-ours_cpu=$(cut -d' ' -f2 < "$work/ours.txt" | median)
-peer_cpu=$(cut -d' ' -f2 < "$work/peer.txt" | median)
-ours_kb=$(cut -d' ' -f3 < "$work/ours.txt" | sort -n | tail -1)
-peer_kb=$(cut -d' ' -f3 < "$work/peer.txt" | sort -n | tail -1)
+ours=$(column 1 ours | median); dd_s=$(column 1 dd | median); peer=$(column 1 peer | median); png=$(column 1 png | median)
 input=$(wc -c < "$work/text.gb")
-bmp=$(wc -c < "$out/ours.bmp")
-echo "BMP files written to $(dirname "$out")"
-echo "input: $input bytes GB2312 ($(wc -l < "$work/text.gb") lines); txt2bmp BMP: $bmp bytes"
-echo "txt2bmp:          ${ours} s (cpu ${ours_cpu} s), peak ${ours_kb} KB (BMP + input = $(( (bmp + input) / 1024 )) KB)"
-echo "pbmtext|ppmtobmp: ${peer} s (cpu ${peer_cpu} s), peak ${peer_kb} KB (largest process of the pipeline)"
-awk -v a="$ours" -v b="$peer" -v c="$ours_cpu" -v d="$peer_cpu" 'BEGIN {
-  if (b > 0) printf "ratio txt2bmp/peer, elapsed: %.3f (target <= 0.200)\n", a / b
-  if (d > 0) printf "ratio txt2bmp/peer, cpu:     %.3f\n", c / d }'
+echo "files written to $(dirname "$out")"
+echo "input: $input bytes GB2312 ($(wc -l < "$work/text.gb") lines); BMP: $bmp bytes; PNG: $(wc -c < "$out/ours.png") bytes"
+echo "txt2bmp:          ${ours} s (cpu $(column 2 ours | median) s), peak $(peak ours) KB (goal: input + 16 MB = $(( input / 1024 + 16384 )) KB)"
+echo "dd, same bytes:   ${dd_s} s (cpu $(column 2 dd | median) s)"
+echo "pbmtext|ppmtobmp: ${peer} s (cpu $(column 2 peer | median) s), peak $(peak peer) KB (largest process of the pipeline)"
+echo "txt2bmp --format png: ${png} s (cpu $(column 2 png | median) s), peak $(peak png) KB"
+echo "ratio txt2bmp/dd:   $(ratio "$ours" "$dd_s") elapsed (goal <= 1.15), $(ratio "$(column 2 ours | median)" "$(column 2 dd | median)") cpu"
+echo "ratio txt2bmp/peer: $(ratio "$ours" "$peer") elapsed (goal <= 0.15), $(ratio "$(column 2 ours | median)" "$(column 2 peer | median)") cpu"
+echo "load average while measuring: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
+
+# The near-1 GB page: one run of each, then the file is gone before the next.
+big_input=$(wc -c < "$work/big.gb")
+measure "$out/big.bmp" "$txt2bmp" --quiet "$work/big.gb" "$out/big.bmp" > "$work/big.txt"
+big_bmp=$(wc -c < "$out/big.bmp"); rm -f "$out/big.bmp"
+measure "$out/big-dd.bmp" dd if=/dev/zero of="$out/big-dd.bmp" bs=1M count="$big_bmp" iflag=count_bytes status=none > "$work/big-dd.txt"
+rm -f "$out/big-dd.bmp"
+echo "near-1 GB page: input $big_input bytes ($(wc -l < "$work/big.gb") lines), BMP $big_bmp bytes"
+echo "  txt2bmp: $(column 1 big) s, peak $(peak big) KB (goal: input + 16 MB = $(( big_input / 1024 + 16384 )) KB); dd: $(column 1 big-dd) s; ratio $(ratio "$(column 1 big)" "$(column 1 big-dd)")"

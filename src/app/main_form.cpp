@@ -128,12 +128,14 @@ void TMainForm::HotLabel1Click(TObject*) { ShellOpen(Handle(), kDistributorPage)
 
 void TMainForm::ConvertTextFile() {
     ProgressBar1->SetPosition(0);
-    PageImage page = convert_text_file(SourceFileName, TargetFileName, Fonts,
-                                       [this](int percent) { SetCaption(progress_title(percent)); });
+    // The file is written as the page is drawn; the page itself is only made
+    // when the preview asks for it.
+    TextLines lines = convert_text_file(SourceFileName, TargetFileName, Fonts,
+                                        [this](int percent) { SetCaption(progress_title(percent)); });
     if (Confirm("转换成功！想预览吗？")) {
         Form1->SetCaption("图片预览(" + TargetFileName + ")");
         Form1->Show();
-        Form1->SetPage(page);
+        Form1->SetPage(render_text_page(lines, Fonts));
     }
     SetCaption(std::string(kMainTitle));
 }

@@ -8,6 +8,9 @@
 
 namespace korvane {
 
+// The text for memory the system would not give.
+inline constexpr const char* kOutOfMemory = "Out of system resources";
+
 class Error : public std::runtime_error {
 public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}

@@ -1,6 +1,9 @@
 #include "base/file_io.h"
 
+#include <algorithm>
+
 #include "base/error.h"
+#include "base/file_handle.h"
 #include "base/strings.h"
 
 namespace korvane {
@@ -39,6 +42,26 @@ std::string cannot_open_message(std::string_view path, std::string_view os_text)
     return file_message("Cannot open file", path, os_text);
 }
 
+InputFile::InputFile(std::unique_ptr<FileHandle> file) : file_(std::move(file)) {}
+InputFile::~InputFile() = default;
+InputFile::InputFile(InputFile&&) noexcept = default;
+InputFile& InputFile::operator=(InputFile&&) noexcept = default;
+
+std::string read_file(const std::string& path) {
+    InputFile file(path);
+    // One more byte than the hint, so that reaching the end needs no growing.
+    std::string bytes(std::size_t(file.size_hint()) + 1, '\0');
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+        std::size_t got = file.read(std::span<char>(bytes).subspan(used));
+        used += got;
+        if (used < bytes.size()) break;
+    }
+    bytes.resize(used);
+    return bytes;
+}
+
 void write_file_replacing(const std::string& path, std::span<const std::uint8_t> bytes) {
     ReplacingFile file(path);
     file.write(bytes);
@@ -50,8 +73,16 @@ namespace detail {
 std::string temp_path_for(const std::string& target, unsigned long process, unsigned attempt) {
     auto slash = target.find_last_of("/\\:");
     std::size_t name_at = slash == std::string::npos ? 0 : slash + 1;
-    return target.substr(0, name_at) + "." + target.substr(name_at) +
-           format(".%lu-%u.tmp", process, attempt);
+    std::string_view name = std::string_view(target).substr(name_at);
+    std::string suffix = format(".%lu-%u.tmp", process, attempt);
+    std::size_t room = std::max(name.size(), kShortTempName);
+    std::size_t keep = room > suffix.size() + 1 ? room - suffix.size() - 1 : 0;
+    if (name.size() > keep) {
+        // Cut at the start of a UTF-8 character, never inside one.
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+        name = name.substr(0, keep);
+    }
+    return target.substr(0, name_at) + "." + std::string(name) + suffix;
 }
 
 }  // namespace detail

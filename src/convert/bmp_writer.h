@@ -4,16 +4,29 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <functional>
+#include <span>
 
+#include "convert/font_tables.h"
+#include "convert/line_reader.h"
 #include "convert/page_image.h"
+#include "convert/page_layout.h"
 
 namespace korvane {
 
-std::array<std::uint8_t, kBmpHeaderSize> bmp_header(const PageImage& page);
+// The header for a page of `size`, which check_page_size() accepts.
+std::array<std::uint8_t, kBmpHeaderSize> bmp_header(PageSize size);
+inline std::array<std::uint8_t, kBmpHeaderSize> bmp_header(const PageImage& page) {
+    return bmp_header(PageSize{std::uint64_t(page.width()), std::uint64_t(page.height())});
+}
 
-// Writes the file in one piece: on failure ("Cannot create file ...",
-// "Stream write error") an existing file at path is left as it was.
-void save_bmp(const PageImage& page, const std::string& path);
+// Takes the bytes of a file in order; throws when they cannot be written.
+using ByteSink = std::function<void(std::span<const std::uint8_t> bytes)>;
+
+// Writes the BMP file of the page of `lines` to `out` as it is drawn, a
+// strip of rows at a time. A page too large is refused before anything is
+// written.
+void write_text_bmp(const LineSpan& lines, const FontTables& fonts, const ByteSink& out,
+                    const ProgressCallback& progress = {});
 
 }  // namespace korvane

@@ -1,60 +1,59 @@
 #include "convert/converter.h"
 
-#include <limits>
+#include <algorithm>
+#include <new>
+#include <vector>
 
-#include "base/file_io.h"
+#include "base/error.h"
+#include "base/strings.h"
 #include "convert/bmp_writer.h"
-#include "convert/glyph_painter.h"
 
 namespace korvane {
-
 namespace {
 
-// count * pitch plus both margins, saturating.
-std::uint64_t with_margins(std::uint64_t count, std::uint64_t pitch) {
-    constexpr std::uint64_t kUnbounded = std::numeric_limits<std::uint64_t>::max();
-    constexpr std::uint64_t kMargins = 2 * kPageMargin;
-    return count > (kUnbounded - kMargins) / pitch ? kUnbounded : count * pitch + kMargins;
-}
+// Text is read in pieces of this size.
+constexpr std::size_t kReadPiece = 1 << 20;
+// Lines that fit a page take at most a twentieth of its BMP file: each byte
+// is at least 20 rows of one byte.
+constexpr std::uint64_t kMaxLineBytes = kMaxBmpFileSize / kLinePitch;
 
 }  // namespace
 
-PageSize page_size_for(std::uint64_t longest, std::uint64_t lines) {
-    return {with_margins(longest, kCellWidth), with_margins(lines, kLinePitch)};
-}
-
-int progress_percent(std::size_t line, std::size_t count) {
-    if (count < 2) return 100;
-    std::uint64_t numerator = std::uint64_t(line) * 100, denominator = count - 1;
-    std::uint64_t quotient = numerator / denominator, twice_rest = numerator % denominator * 2;
-    if (twice_rest > denominator || (twice_rest == denominator && quotient % 2 == 1)) ++quotient;
-    return int(quotient);
-}
-
-PageImage render_text_page(const TextLines& lines, const FontTables& fonts,
-                           const ProgressCallback& progress) {
-    PageImage page(page_size_for(lines.longest(), lines.count()));
-    // The page bound keeps every line's top inside int.
-    int y = kPageMargin;
-    std::size_t k = 0;
-    int shown = -1;
-    for (std::string_view line : lines) {
-        PaintTextLine(fonts, line, kPageMargin, page, y);
-        y += kLinePitch;
-        if (progress && lines.count() > 1) {
-            int percent = progress_percent(k, lines.count());
-            if (percent != shown) progress(shown = percent);
-        }
-        ++k;
+TextLines read_text_lines(const TextSource& source, std::uint64_t size_hint) {
+    TextLines lines;
+    lines.reserve(std::size_t(std::min(size_hint, kMaxLineBytes)));
+    std::vector<char> piece(kReadPiece);
+    for (;;) {
+        std::size_t got = source(piece);
+        lines.add(std::string_view(piece.data(), got));
+        if (got < piece.size()) return lines;
+        PageSize so_far = page_size_for(lines.longest(), lines.count());
+        if (bmp_file_size(so_far) > kMaxBmpFileSize)
+            throw Error(format("The page of at least %llu x %llu pixels is too large for a BMP file",
+                               static_cast<unsigned long long>(so_far.width),
+                               static_cast<unsigned long long>(so_far.height)));
     }
-    return page;
 }
 
-PageImage convert_text_file(const std::string& source, const std::string& target,
+void refuse_source_as_target(const std::string& source, const std::string& target) {
+    if (same_file(source, target))
+        throw Error(cannot_create_message(target, "It is the text file being converted"));
+}
+
+TextLines convert_text_file(const std::string& source, const std::string& target,
                             const FontTables& fonts, const ProgressCallback& progress) {
-    PageImage page = render_text_page(TextLines(read_file(source)), fonts, progress);
-    save_bmp(page, target);
-    return page;
+    try {
+        refuse_source_as_target(source, target);
+        InputFile in(source);
+        TextLines lines = read_text_lines([&](std::span<char> buffer) { return in.read(buffer); }, in.size_hint());
+        check_page_size(page_size_for(lines.longest(), lines.count()));
+        ReplacingFile file(target);
+        write_text_bmp(lines, fonts, [&](std::span<const std::uint8_t> bytes) { file.write(bytes); }, progress);
+        file.commit();
+        return lines;
+    } catch (const std::bad_alloc&) {
+        throw Error(kOutOfMemory);
+    }
 }
 
 }  // namespace korvane

@@ -1,42 +1,39 @@
 #pragma once
-// The conversion itself: text bytes to a page image, and a text file to a BMP file.
+// The conversion itself: a text file to a BMP file, made as it is written.
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
+#include "base/file_io.h"
 #include "convert/font_tables.h"
 #include "convert/line_reader.h"
 #include "convert/page_image.h"
+#include "convert/page_layout.h"
+#include "convert/page_strips.h"
 
 namespace korvane {
 
-// The page layout: every byte is 8 pixels wide, every line 20 pixels high
-// (16 of glyph, 4 of gap), with a margin of 30 pixels all round.
-inline constexpr int kPageMargin = 30;
-inline constexpr int kCellWidth = 8;
-inline constexpr int kLinePitch = 20;
+// Fills a buffer with the next bytes of a text, fewer only at its end.
+using TextSource = std::function<std::size_t(std::span<char> buffer)>;
 
-// The page for `lines` lines of at most `longest` bytes.
-PageSize page_size_for(std::uint64_t longest, std::uint64_t lines);
+// Reads the lines of a text to its end, with the page bound in view: as soon
+// as the lines read so far make a page too large for a BMP file, the reading
+// stops and the text is refused ("The page of at least W x H pixels is too
+// large for a BMP file"). `size_hint` is the size expected, 0 if unknown.
+TextLines read_text_lines(const TextSource& source, std::uint64_t size_hint);
 
-// Told the percentage done after a line is drawn; only when it changes, and
-// never for a page of one line.
-using ProgressCallback = std::function<void(int percent)>;
+// Refuses (with "Cannot create file ...") a target that is the source itself.
+void refuse_source_as_target(const std::string& source, const std::string& target);
 
-// line * 100 / (count - 1), rounded to the nearest integer, halves to even
-// (100 when there are fewer than two lines).
-int progress_percent(std::size_t line, std::size_t count);
-
-// Sizes the page once to the longest line and the number of lines, then
-// draws line k at (30, k * 20 + 30).
-PageImage render_text_page(const TextLines& lines, const FontTables& fonts,
-                           const ProgressCallback& progress = {});
-
-// Reads the source, draws it and saves the page as a BMP at target. The page
-// is returned for previewing. Errors carry the texts the user is shown.
-PageImage convert_text_file(const std::string& source, const std::string& target,
+// Reads the source and writes the BMP file of its page at target as the page
+// is drawn; the target is replaced only once the file is complete, and is
+// left as it was on any failure. Returns the lines, from which a preview can
+// draw the page. Errors carry the texts the user is shown; running out of
+// memory is "Out of system resources".
+TextLines convert_text_file(const std::string& source, const std::string& target,
                             const FontTables& fonts, const ProgressCallback& progress = {});
 
 }  // namespace korvane

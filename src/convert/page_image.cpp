@@ -1,5 +1,6 @@
 #include "convert/page_image.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -16,8 +17,6 @@ namespace {
 
 constexpr int kGlyphRows = 16;
 constexpr std::uint64_t kUnbounded = std::numeric_limits<std::uint64_t>::max();
-
-std::uint64_t row_stride(std::uint64_t width) { return (width + 31) / 32 * 4; }
 
 }  // namespace
 
@@ -37,7 +36,7 @@ PageImage::Bits PageImage::allocate_page_bits(std::size_t bytes) {
     }
 #endif
     if (!bits) bits = std::malloc(bytes ? bytes : 1);
-    if (!bits) throw Error("Out of system resources");
+    if (!bits) throw Error(kOutOfMemory);
     return Bits(static_cast<std::uint8_t*>(bits));
 }
 
@@ -48,18 +47,25 @@ std::uint64_t bmp_file_size(PageSize size) {
     return kBmpHeaderSize + stride * size.height;
 }
 
-PageImage::PageImage(PageSize size) {
+void check_page_size(PageSize size) {
     // Width and height are signed 32-bit fields of the BMP header as well.
     if (size.width > kMaxBmpFileSize || size.height > kMaxBmpFileSize ||
         bmp_file_size(size) > kMaxBmpFileSize)
         throw Error(format("The page of %llu x %llu pixels is too large for a BMP file",
                            static_cast<unsigned long long>(size.width),
                            static_cast<unsigned long long>(size.height)));
+}
+
+PageImage::PageImage(PageSize size) {
+    check_page_size(size);
     width_ = int(size.width);
     height_ = int(size.height);
     stride_ = std::size_t(row_stride(size.width));
     bits_ = allocate_page_bits(stride_ * std::size_t(height_));
+    whiten();
+}
 
+void PageImage::whiten() {
     if (height_ == 0) return;
     // Every row is white up to the last pixel; the bits after it are zero.
     std::uint8_t* first = bits_.get();
@@ -68,6 +74,23 @@ PageImage::PageImage(PageSize size) {
     std::memset(first + full, 0, stride_ - full);
     if (int partial = width_ % 8) first[full] = std::uint8_t(0xFF00 >> partial);
     for (int y = 1; y < height_; ++y) std::memcpy(first + std::size_t(y) * stride_, first, stride_);
+}
+
+void PageImage::whiten(const Rect& area) {
+    int top = std::max(area.top, 0), bottom = std::min(area.bottom, height_);
+    int left = std::max(area.left, 0), right = std::min(area.right, width_);
+    if (top >= bottom || left >= right) return;
+    // Bytes up to `full` hold eight pixels; the one after holds the last few
+    // and the zero pad bits.
+    const std::size_t full = std::size_t(width_) / 8, first = std::size_t(left) / 8,
+                      end = (std::size_t(right) + 7) / 8;
+    const std::size_t whole_end = std::min(end, full);
+    const int partial = width_ % 8;
+    for (int y = top; y < bottom; ++y) {
+        std::uint8_t* at = row(y);
+        if (first < whole_end) std::memset(at + first, 0xFF, whole_end - first);
+        if (partial && end > full) at[full] = std::uint8_t(0xFF00 >> partial);
+    }
 }
 
 void PageImage::ink_run(std::int64_t x, int y, std::uint32_t bits) {

@@ -9,6 +9,8 @@
 #include <memory>
 #include <span>
 
+#include "base/geometry.h"
+
 namespace korvane {
 
 // Page sizes in pixels. Computed sizes saturate at UINT64_MAX rather than
@@ -26,13 +28,25 @@ inline constexpr std::uint64_t kBmpHeaderSize = 62;
 // The size of the BMP file of a page, saturating at UINT64_MAX.
 std::uint64_t bmp_file_size(PageSize size);
 
+// The bytes of one stored row: whole 32-bit words.
+constexpr std::uint64_t row_stride(std::uint64_t width) { return (width + 31) / 32 * 4; }
+
+// Throws Error naming the size when the page's BMP file would exceed
+// kMaxBmpFileSize (or a side would not fit its signed 32-bit field).
+void check_page_size(PageSize size);
+
 class PageImage {
 public:
     PageImage() = default;
-    // A white page. Throws Error naming the size when its BMP file would
-    // exceed kMaxBmpFileSize, and "Out of system resources" when the memory
-    // cannot be had.
+    // A white page. Throws as check_page_size() does, and "Out of system
+    // resources" when the memory cannot be had.
     explicit PageImage(PageSize size);
+
+    // Makes every pixel white again.
+    void whiten();
+    // Makes the pixels of `area` (clipped to the page) white again, and the
+    // few around it that share their bytes.
+    void whiten(const Rect& area);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -50,6 +64,8 @@ public:
 
     // The pixel rows as a BMP file stores them.
     std::span<const std::uint8_t> bmp_rows() const { return {bits_.get(), stride_ * std::size_t(height_)}; }
+    // Row y (0 at the top) as stored, pad bytes included.
+    std::span<const std::uint8_t> row_bytes(int y) const { return {row(y), stride_}; }
 
 private:
     std::uint8_t* row(int y) const { return bits_.get() + std::size_t(height_ - 1 - y) * stride_; }

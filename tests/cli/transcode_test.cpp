@@ -23,6 +23,28 @@ TEST(Transcode, CharactersWithoutAGbkFormBecomeQuestionMarks) {
     EXPECT_EQ(out.replaced, 2u);
 }
 
+TEST(Transcode, PiecesCutInsideCharactersGiveTheSameBytes) {
+    // "\xEF\xBB\xBF" (a mark), 你好, a Thai letter and A, in UTF-8.
+    const std::string text = "\xEF\xBB\xBF\xE4\xBD\xA0\xE5\xA5\xBD\xE0\xB8\x81" "A";
+    for (std::size_t size : {1, 2, 4, 5}) {
+        Transcoder transcoder("utf-8");
+        std::string out;
+        for (std::size_t at = 0; at < text.size(); at += size)
+            out += transcoder.convert(std::string_view(text).substr(at, size), at + size >= text.size());
+        EXPECT_EQ(out, "\xC4\xE3\xBA\xC3?A") << "pieces of " << size;
+        EXPECT_EQ(transcoder.replaced(), 1u);
+    }
+    // A bad byte in a later piece is named by its offset in the whole text.
+    Transcoder transcoder("utf-8");
+    transcoder.convert("ab\xE4", false);
+    try {
+        transcoder.convert("\xBD\xA0z\xFF", true);
+        FAIL() << "accepted";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "The input is not valid utf-8 text at byte offset 6");
+    }
+}
+
 TEST(Transcode, BadInputAndUnknownEncodingsAreRefused) {
     try {
         to_cp936("ab\xFF" "cd", "utf-8");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -91,7 +93,7 @@ TEST(ConvertFile, WritesTheBmpOfTheText) {
     TempDir dir;
     write_bytes(dir.file("in.txt"), "ab\r\ncd\n");
     FontTables fonts = embedded_font_tables();
-    PageImage page = convert_text_file(dir.file("in.txt"), dir.file("out.bmp"), fonts);
+    PageImage page = render_text_page(convert_text_file(dir.file("in.txt"), dir.file("out.bmp"), fonts), fonts);
     PageImage expected = render_text_page(TextLines("ab\ncd"), fonts);
     auto header = bmp_header(expected);
     std::string file = read_bytes(dir.file("out.bmp"));
@@ -117,7 +119,75 @@ TEST(ConvertFile, FailuresNameTheCauseAndLeaveTheTargetAlone) {
               0u);
 }
 
+TEST(ReadText, ReadingStopsOnceTheLinesSoFarMakeAPageTooLarge) {
+    // An endless text of "y" lines, as `yes` gives.
+    std::uint64_t given = 0;
+    auto endless = [&](std::span<char> buffer) {
+        for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = i % 2 ? '\n' : 'y';
+        given += buffer.size();
+        return buffer.size();
+    };
+    EXPECT_EQ(message_of([&] { read_text_lines(endless, 0); }),
+              "The page of at least 68 x 188743740 pixels is too large for a BMP file");
+    // 68 pixels wide is 12 bytes a row, 240 a line: the bound is passed
+    // after 8.9 million lines, and one more piece of reading at most.
+    EXPECT_LE(given, (kMaxBmpFileSize / 240 + 1) * 2 + (1 << 20));
+
+    // A text that ends is read whole, however its pieces fall.
+    std::string text = "ab\r\ncd\r";
+    std::size_t at = 0;
+    auto two_bytes = [&](std::span<char> buffer) {
+        std::size_t n = std::min({buffer.size(), std::size_t(2), text.size() - at});
+        std::copy_n(text.data() + at, n, buffer.data());
+        at += n;
+        return n;
+    };
+    TextLines lines = read_text_lines(two_bytes, 0);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), (std::vector<std::string>{"ab"}));
+}
+
+TEST(ConvertFile, TheSourceIsNeverItsOwnTarget) {
+    TempDir dir;
+    write_bytes(dir.file("in.txt"), "text");
+    EXPECT_EQ(message_of([&] { convert_text_file(dir.file("in.txt"), dir.file("in.txt"), embedded_font_tables()); }),
+              "Cannot create file \"" + dir.file("in.txt") + "\". It is the text file being converted");
+    EXPECT_EQ(read_bytes(dir.file("in.txt")), "text");
 #ifndef _WIN32
+    std::filesystem::create_symlink("in.txt", dir.file("link.bmp"));
+    EXPECT_EQ(message_of([&] { convert_text_file(dir.file("in.txt"), dir.file("link.bmp"), embedded_font_tables()); }),
+              "Cannot create file \"" + dir.file("link.bmp") + "\". It is the text file being converted");
+    EXPECT_EQ(read_bytes(dir.file("in.txt")), "text");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"in.txt", "link.bmp"}));
+#else
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"in.txt"});
+#endif
+}
+
+#ifndef _WIN32
+TEST(ConvertFile, ADiskFillingUpWhileStreamingKeepsThePreviousBmpWhole) {
+    // 20,000 lines make a BMP of 4.8 MB written in strips; the disk is full at 2 MB.
+    TempDir dir;
+    write_bytes(dir.file("out.bmp"), "previous picture");
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "line\n";
+    write_bytes(dir.file("in.txt"), text);
+    std::vector<int> percents;
+    std::string message;
+    {
+        testing::FileSizeLimit disk_full(2 << 20);
+        message = message_of([&] {
+            convert_text_file(dir.file("in.txt"), dir.file("out.bmp"), embedded_font_tables(),
+                              [&](int percent) { percents.push_back(percent); });
+        });
+    }
+    EXPECT_EQ(message, "Stream write error");
+    EXPECT_EQ(read_bytes(dir.file("out.bmp")), "previous picture");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"in.txt", "out.bmp"}));
+    // The failure came part-way: some lines were done, not all.
+    ASSERT_FALSE(percents.empty());
+    EXPECT_LT(percents.back(), 100);
+}
+
 TEST(ConvertFile, AFailedWriteKeepsThePreviousBmpWhole) {
     TempDir dir;
     write_bytes(dir.file("out.bmp"), "previous picture");

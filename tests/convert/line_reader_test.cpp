@@ -73,3 +73,61 @@ TEST(LineReader, LongestCountsBytesWithoutALengthLimit) {
 
 }  // namespace
 }  // namespace korvane
+
+namespace korvane {
+namespace {
+
+TEST(LineReader, TextGivenInPiecesGivesTheSameLines) {
+    // Every place a piece can end: inside CR LF, after a lone CR, on a 0x1A
+    // and on the stretch it skips, inside a long line.
+    const std::string text = "ab\r\ncd\r\rx\r\n\tq\x1Azz\r\n\r\n" + std::string(700, 'L') + "\nend\r";
+    TextLines whole(text);
+    const std::vector<std::string> expected(whole.begin(), whole.end());
+    for (std::size_t piece : {1, 2, 3, 7, 256}) {
+        TextLines pieces;
+        for (std::size_t at = 0; at < text.size(); at += piece) pieces.add(std::string_view(text).substr(at, piece));
+        EXPECT_EQ(std::vector<std::string>(pieces.begin(), pieces.end()), expected) << "pieces of " << piece;
+        EXPECT_EQ(pieces.longest(), 700u);
+        EXPECT_EQ(pieces.count(), expected.size());
+    }
+    TextLines ended("ab\n");
+    ended.add("\x1A" "cd\n");
+    ended.add("ef\n");
+    EXPECT_EQ(std::vector<std::string>(ended.begin(), ended.end()), Lines{"ab"});
+}
+
+TEST(LineReader, ALineStillBeingReadCountsTowardsTheLongest) {
+    TextLines lines;
+    lines.add("ab\ncdef");
+    EXPECT_EQ(lines.count(), 2u);
+    EXPECT_EQ(lines.longest(), 4u);
+    lines.add("gh");
+    EXPECT_EQ(lines.longest(), 6u);
+}
+
+TEST(LineSpans, WalkBothWaysAndCutIntoPages) {
+    TextLines lines("one\ntwo\n\nfour\nfive5");
+    LineSpan all = lines;
+    EXPECT_EQ(std::vector<std::string>(all.rbegin(), all.rend()), (Lines{"five5", "four", "", "two", "one"}));
+
+    std::vector<LineSpan> pages = all.pages(2);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(pages[0].begin(), pages[0].end()), (Lines{"one", "two"}));
+    EXPECT_EQ(std::vector<std::string>(pages[1].begin(), pages[1].end()), (Lines{"", "four"}));
+    EXPECT_EQ(std::vector<std::string>(pages[2].rbegin(), pages[2].rend()), Lines{"five5"});
+    EXPECT_EQ(pages[0].longest(), 3u);
+    EXPECT_EQ(pages[1].longest(), 4u);
+    EXPECT_EQ(pages[2].count(), 1u);
+    EXPECT_EQ(pages[2].longest(), 5u);
+
+    EXPECT_EQ(all.pages(5).size(), 1u);
+    EXPECT_EQ(all.pages(99)[0].count(), 5u);
+    ASSERT_EQ(all.pages(1).size(), 5u);
+    EXPECT_EQ(*all.pages(1)[2].begin(), "");
+    std::vector<LineSpan> none = LineSpan(TextLines("")).pages(3);
+    ASSERT_EQ(none.size(), 1u);
+    EXPECT_EQ(none[0].count(), 0u);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -137,3 +137,31 @@ TEST(PageImage, APageWhoseBmpWouldPassTwoGigabytesIsRefusedByName) {
 
 }  // namespace
 }  // namespace korvane
+
+namespace korvane {
+namespace {
+
+TEST(PageImage, WhiteningAnAreaRestoresItsBytesAndKeepsThePadBitsZero) {
+    PageImage page(PageSize{60, 4});  // 60 wide: pixels 56..59 in byte 7, then pad
+    for (int y = 0; y < 4; ++y) {
+        page.ink_run(0, y, 0xFFFFFFFFu);
+        page.ink_run(32, y, 0xFFFFFFFFu);
+    }
+    page.whiten(Rect{10, 1, 100, 3});  // bytes 1..7 of rows 1 and 2; clipped on the right
+    auto row = [&](int y) {
+        auto bytes = page.row_bytes(y);
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    };
+    const std::vector<std::uint8_t> inked = {0, 0, 0, 0, 0, 0, 0, 0x00};
+    const std::vector<std::uint8_t> whitened = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0};
+    EXPECT_EQ(row(0), inked);
+    EXPECT_EQ(row(1), whitened);
+    EXPECT_EQ(row(2), whitened);
+    EXPECT_EQ(row(3), inked);
+    page.whiten(Rect{-5, -5, 0, 10});  // nothing of the page
+    page.whiten(Rect{0, 3, 8, 4});
+    EXPECT_EQ(row(3), (std::vector<std::uint8_t>{0xFF, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace korvane

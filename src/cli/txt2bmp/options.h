@@ -1,6 +1,7 @@
 #pragma once
 // The command line of txt2bmp.
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,11 +18,15 @@ public:
 
 enum class ProgressMode { automatic, always, never };
 
+enum class OutputFormat { bmp, png };
+
 struct Options {
     std::string input;   // "-" for standard input
     std::string output;  // "-" for standard output
     std::optional<std::string> encoding;
     ProgressMode progress = ProgressMode::automatic;
+    OutputFormat format = OutputFormat::bmp;
+    std::size_t page_lines = 0;  // 0: the whole text on one page
     bool help = false;
     bool version = false;
 };

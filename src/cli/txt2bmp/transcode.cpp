@@ -18,9 +18,9 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts all of in to out. On a sequence it cannot take, returns
-    // false with in at that sequence.
-    bool convert(std::string_view& in, std::string& out) {
+    // Converts all of in to out and returns 0, or stops at a sequence it
+    // cannot take (EILSEQ) or that ends too soon (EINVAL), with in there.
+    int convert(std::string_view& in, std::string& out) {
         while (!in.empty()) {
             std::size_t used = out.size();
             out.resize(used + in.size() * 2 + 16);
@@ -31,9 +31,9 @@ public:
             int error = errno;
             out.resize(out.size() - out_left);
             in.remove_prefix(in.size() - in_left);
-            if (result == std::size_t(-1) && error != E2BIG) return false;
+            if (result == std::size_t(-1) && error != E2BIG) return error;
         }
-        return true;
+        return 0;
     }
 
 private:
@@ -41,29 +41,53 @@ private:
 };
 
 constexpr std::size_t kUtf32Unit = 4;
+constexpr std::string_view kByteOrderMark("\xFF\xFE\0\0", kUtf32Unit);
 
 }  // namespace
 
-Transcoded to_cp936(std::string_view text, const std::string& encoding) {
-    // Through UTF-32 so that a character without a GBK form is one unit to skip.
-    Converter decode("UTF-32LE", encoding);
-    Converter encode("CP936", "UTF-32LE");
-    std::string wide;
+// Through UTF-32 so that a character without a GBK form is one unit to skip.
+struct Transcoder::Converters {
+    explicit Converters(const std::string& encoding) : decode("UTF-32LE", encoding), encode("CP936", "UTF-32LE") {}
+    Converter decode;
+    Converter encode;
+};
+
+Transcoder::Transcoder(const std::string& encoding)
+    : converters_(std::make_unique<Converters>(encoding)), encoding_(encoding) {}
+
+Transcoder::~Transcoder() = default;
+
+std::string Transcoder::convert(std::string_view piece, bool last) {
+    std::string text = held_ + std::string(piece);
     std::string_view rest = text;
-    if (!decode.convert(rest, wide))
-        throw Error(format("The input is not valid %s text at byte offset %zu", encoding.c_str(),
-                           text.size() - rest.size()));
-    Transcoded out;
-    out.bytes.reserve(wide.size() / 2);
+    std::string wide;
+    int error = converters_->decode.convert(rest, wide);
+    if (error != 0 && (error != EINVAL || last))  // EINVAL: a character goes on in the next piece
+        throw Error(format("The input is not valid %s text at byte offset %llu", encoding_.c_str(),
+                           static_cast<unsigned long long>(offset_ + (text.size() - rest.size()))));
+    offset_ += text.size() - rest.size();
+    held_ = std::string(rest);
+
     std::string_view units = wide;
-    // A byte order mark is no part of the text.
-    if (units.substr(0, kUtf32Unit) == std::string_view("\xFF\xFE\0\0", kUtf32Unit))
-        units.remove_prefix(kUtf32Unit);
-    while (!encode.convert(units, out.bytes)) {
-        out.bytes += '?';
-        ++out.replaced;
+    if (!started_ && !units.empty()) {
+        started_ = true;
+        if (units.substr(0, kUtf32Unit) == kByteOrderMark) units.remove_prefix(kUtf32Unit);
+    }
+    std::string out;
+    out.reserve(wide.size() / 2);
+    while (converters_->encode.convert(units, out) != 0) {
+        out += '?';
+        ++replaced_;
         units.remove_prefix(kUtf32Unit);
     }
+    return out;
+}
+
+Transcoded to_cp936(std::string_view text, const std::string& encoding) {
+    Transcoder transcoder(encoding);
+    Transcoded out;
+    out.bytes = transcoder.convert(text, true);
+    out.replaced = transcoder.replaced();
     return out;
 }
 

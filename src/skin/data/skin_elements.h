@@ -8,21 +8,17 @@
 #include <vector>
 
 #include "base/ini.h"
+#include "skin/data/skin_images.h"
 #include "skin/data/skin_model.h"
 
 namespace korvane {
 
-// The bitmap an image key names: the member of the value's file-name part,
-// taken only when its extension is exactly ".bmp". Anything else, a missing
-// or empty member, or one that is not a valid bitmap, gives an empty image.
-Image FetchSkinBitmap(std::string_view value, const SkinMemberLookup& members);
-
 struct SkinDefinitionSource {
     const IniFile& ini;
-    const SkinMemberLookup& members;
+    SkinImages& images;
 
     Image Bitmap(std::string_view section, std::string_view key) const {
-        return FetchSkinBitmap(ini.read_string(section, key, ""), members);
+        return images.Fetch(ini.read_string(section, key, ""));
     }
 };
 

@@ -108,7 +108,14 @@ public:
 // none when the package has no such member.
 using SkinMemberLookup = std::function<std::vector<std::uint8_t>(std::string_view name)>;
 
-// Reads a skin definition; every image it names is fetched through members.
+// The most pixels the images of one skin hold together (64 MB of 32-bit
+// pixels): an image named again counts again, and an image that no longer
+// fits is left empty, as a missing one is. The default skin holds about
+// 51,000 pixels, 0.3 % of this.
+inline constexpr std::int64_t kMaxSkinPixels = std::int64_t(1) << 24;
+
+// Reads a skin definition; every image it names is fetched through members,
+// each member decoded once, within kMaxSkinPixels.
 SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members);
 
 // The definition of a package is its first member whose name contains this.

@@ -22,16 +22,6 @@ public:
     std::string_view ClassName() const override { return kClassName; }
 
 private:
-    // Check boxes, radio buttons, a radio group, speed buttons, a track bar
-    // and the status bar, from `top` down.
-    void AddChoices(int top);
-    // Edits, a memo, lists and scroll bars, in a column from `left`.
-    void AddTexts(int left);
-    // A page control: a report list view with a header control above it on
-    // one page, a scroll box on the other.
-    void AddPages(int left, int top);
-    // Tab controls with the tabs on each side.
-    void AddTabSides(int top);
     template <class C>
     C* Make(TWinControl* parent, int x, int y, int w, int h);
     // Check boxes, radio buttons, a radio group, speed buttons, a track bar

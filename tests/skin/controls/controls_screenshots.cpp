@@ -167,7 +167,9 @@ TForm* ScrollingForm() {
     across->SetPageSize(20);
     across->SetPosition(30);
     auto* down = Make<TScrollBar>(form, form, 180, 12, 17, 160, "");
+    // Turning a bar swaps its sides: the bounds are set again afterwards.
     down->SetKind(sbVertical);
+    down->SetBounds(180, 12, 17, 160);
     down->SetMax(100);
     down->SetPageSize(30);
     down->SetPosition(60);

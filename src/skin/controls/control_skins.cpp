@@ -273,9 +273,10 @@ void TControlSkins::ClassifyWindow(HWND child) {
         case PlainChildSkin::Sizer: object = new TSkinSizer(this); break;
         case PlainChildSkin::ComboBox: object = new TSkinComBox(this); break;
         case PlainChildSkin::ComboBoxChild:
-            // A ComboBoxEx is skinned through the combo box inside it.
-            object = new TSkinComBox(this);
+            // A ComboBoxEx is skinned through the combo box inside it, once.
             child = GetWindow(child, GW_CHILD);
+            if (FindControlByHandle(child)) return;
+            object = new TSkinComBox(this);
             break;
         case PlainChildSkin::Tab: object = new TSkinTab(this); break;
         case PlainChildSkin::Edit: object = new TSkinEdit(this); break;

@@ -96,6 +96,10 @@ TEST_F(SecondHalf, PlainDialogEditsComboBoxesAndTabs) {
     EXPECT_EQ(KindOf(skins, GetWindow(ex, GW_CHILD)), "TSkinComBox");
     EXPECT_EQ(KindOf(skins, tab), "TSkinTab");
     EXPECT_EQ(KindOf(skins, owner_drawn), "none");
+    // Classifying again adds nothing, the ComboBoxEx's combo box included.
+    const std::size_t count = skins.ControlList.size();
+    skins.ClassifyWindows(dialog);
+    EXPECT_EQ(skins.ControlList.size(), count);
 
     // The edit's sunken border: one ring in ButtonShadow, the next two in
     // the DC's brush (white in a window DC) over the system's inner rings.

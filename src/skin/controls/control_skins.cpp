@@ -8,7 +8,13 @@
 #include "framework/win/comctrls.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
+#include "framework/win/edits.h"
 #include "framework/win/group_box.h"
+#include "framework/win/list_boxes.h"
+#include "framework/win/list_view.h"
+#include "framework/win/scroll_bar.h"
+#include "framework/win/scroll_box.h"
+#include "framework/win/tab_controls.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/wincontrol.h"
@@ -16,12 +22,19 @@
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_box.h"
+#include "skin/controls/skin_com_box.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_list_view.h"
 #include "skin/controls/skin_progress.h"
 #include "skin/controls/skin_radio_button.h"
+#include "skin/controls/skin_sc_control.h"
+#include "skin/controls/skin_scroll_bar.h"
 #include "skin/controls/skin_sizer.h"
 #include "skin/controls/skin_speed_button.h"
 #include "skin/controls/skin_status_bar.h"
+#include "skin/controls/skin_tab.h"
 #include "skin/controls/skin_track_bar.h"
+#include "skin/controls/skin_up_down.h"
 
 namespace korvane {
 namespace {
@@ -45,6 +58,13 @@ std::string lower(std::string text) {
 template <class T>
 bool is(TComponent& component) {
     return dynamic_cast<T*>(&component) != nullptr;
+}
+
+// A windowed control showing a window scroll bar of its own.
+bool is_scrollable(TComponent& component) {
+    auto* windowed = dynamic_cast<TWinControl*>(&component);
+    return windowed && windowed->HandleAllocated() &&
+           (GetWindowLongW(windowed->Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
 }
 
 }  // namespace
@@ -103,8 +123,12 @@ void TControlSkins::HoverCheck() {
 
 void TControlSkins::ApplySkinChange() {
     if (!form_.SkinData) return;
-    for (TSkinControl* object : ControlList)
-        if (object->Recolour && object->Control) object->Control->SetColor(form_.SkinData->Colours().ButtonFace);
+    for (TSkinControl* object : ControlList) {
+        if (auto* tab = dynamic_cast<TSkinTab*>(object))
+            tab->Refresh();
+        else if (object->Recolour && object->Control)
+            object->Control->SetColor(form_.SkinData->Colours().ButtonFace);
+    }
 }
 
 bool TControlSkins::IsReportPreviewOrKnown(TComponent& component) const {
@@ -167,8 +191,22 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
         return true;
     };
     if (class_text == "TDBCOMBOBOXEH") return true;
+    const bool tabs = data.Skin().Tabs != nullptr;
+    auto window = [&](TSkinControl* object) {
+        object->AttachWindow(static_cast<TWinControl&>(component).Handle(), data, ControlCanvas);
+        Add(*object);
+        return true;
+    };
+    auto scroll_bars = [&](TSkinScrollBar* object, bool drag) {
+        object->AttachScrollBars(static_cast<TWinControl&>(component), data, drag, ControlCanvas);
+        return true;
+    };
+    const std::int32_t t = component.Tag() % 100;
+    if (is<TCustomTabControl>(component) && kinds.contains(xcTab) && tabs) return window(new TSkinTab(this));
+    if (class_text == "TTABBEDNOTEBOOK" && kinds.contains(xcTab) && tabs) return window(new TSkinTab(this));
     if (is<TCustomCheckBox>(component) && kinds.contains(xcCheckBox)) return box(new TSkinCheckBox(this), true);
     if (class_text == "TTRACKBAR" && kinds.contains(xcButton)) return box(new TSkinTrackBar(this), false);
+    if (class_text == "TUPDOWN" && kinds.contains(xcButton)) return box(new TSkinUpDown(this), false);
     if ((is<TCustomRadioGroup>(component) || class_text == "TWWRADIOGROUP") && kinds.contains(xcRadioButton)) {
         auto& group = static_cast<TWinControl&>(component);
         for (int i = 0; i < group.ControlCount(); ++i) {
@@ -197,12 +235,24 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
     if (is<TRadioButton>(component) && kinds.contains(xcRadioButton)) return box(new TSkinRadioButton(this), true);
     if (is<TStatusBar>(component) && kinds.contains(xcStatusBar)) return box(new TSkinStatusBar(this), false);
     if (is<TProgressBar>(component) && kinds.contains(xcProgress)) return box(new TSkinProgress(this), false);
+    if (is<TScrollBar>(component) && kinds.contains(xcScrollbar)) return box(new TSkinScControl(this), false);
+    if ((is<TComboBox>(component) || t == 95) && kinds.contains(xcCombo)) return box(new TSkinComBox(this), false);
+    if (kinds.contains(xcScrollbar) &&
+        (class_text == "TRICHEDIT" || class_text == "TWWDBRICHEDIT" || class_text == "TDXDBMEMO"))
+        return scroll_bars(new TSkinScrollBar(this), true);
     if (is<TBitBtn>(component) && kinds.contains(xcBitBtn)) return box(new TSkinBitButton(this), false);
     if (auto* speed = dynamic_cast<TSpeedButton*>(&component); speed && kinds.contains(xcSpeedButton)) {
         (new TSkinSpeedButton(this))->AttachGraphic(*speed, data, ControlCanvas);
         return true;
     }
+    if (kinds.contains(xcScrollbar)) {
+        if (is<TListView>(component)) return box(new TSkinListView(this), false);
+        if (is<TListBox>(component) || is<TScrollBox>(component)) return scroll_bars(new TSkinScrollBar(this), true);
+        if (t == 96 || component.Tag() == 55 || is_scrollable(component))
+            return scroll_bars(new TSkinScrollBar(this), true);
+    }
     if (is<TButton>(component) && kinds.contains(xcButton)) return box(new TSkinButton(this), false);
+    if ((is<TCustomEdit>(component) || t == 97) && kinds.contains(xcEdit)) return box(new TSkinEdit(this), false);
     if (auto* form = dynamic_cast<TCustomForm*>(&component)) {
         form->SetColor(data.Colours().ButtonFace);
         ClassifyControls(*form);
@@ -225,7 +275,16 @@ void TControlSkins::ClassifyWindow(HWND child) {
         case PlainChildSkin::CheckBox: object = new TSkinCheckBox(this); break;
         case PlainChildSkin::RadioButton: object = new TSkinRadioButton(this); break;
         case PlainChildSkin::Sizer: object = new TSkinSizer(this); break;
-        default: return;  // combo boxes, tabs and edits keep their own look
+        case PlainChildSkin::ComboBox: object = new TSkinComBox(this); break;
+        case PlainChildSkin::ComboBoxChild:
+            // A ComboBoxEx is skinned through the combo box inside it, once.
+            child = GetWindow(child, GW_CHILD);
+            if (FindControlByHandle(child)) return;
+            object = new TSkinComBox(this);
+            break;
+        case PlainChildSkin::Tab: object = new TSkinTab(this); break;
+        case PlainChildSkin::Edit: object = new TSkinEdit(this); break;
+        default: return;
     }
     object->AttachWindow(child, *form_.SkinData, ControlCanvas);
     Add(*object);

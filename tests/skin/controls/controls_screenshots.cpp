@@ -17,13 +17,19 @@
 #include "framework/win/buttons.h"
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
+#include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/gallery/gallery_form.h"
 #include "framework/win/group_box.h"
+#include "framework/win/list_boxes.h"
+#include "framework/win/list_view.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/stdctrls.h"
+#include "framework/win/tab_controls.h"
 #include "framework/win/track_bar.h"
+#include "framework/win/up_down.h"
 #include "skin/controls/control_skins.h"
 #include "skin/controls/skin_control.h"
 
@@ -142,6 +148,73 @@ TForm* StatesForm() {
     return form;
 }
 
+// Edits, combo boxes, an up-down, scroll bars, a memo with both bars, a
+// long list scrolled by its skinned bar and a report list view.
+TForm* ScrollingForm() {
+    auto* form = Application->CreateForm<TForm>();
+    form->SetCaption("Edits, lists and scroll bars");
+    form->SetBounds(40, 40, 600, 440);
+    Make<TEdit>(form, form, 12, 12, 160, 24, "An edit");
+    Make<TEdit>(form, form, 12, 44, 160, 24, "Disabled edit")->SetEnabled(false);
+    auto* combo = Make<TComboBox>(form, form, 12, 76, 160, 24, "");
+    combo->Items().SetText("A combo box\nSecond\n");
+    combo->SetItemIndex(0);
+    auto* spin_edit = Make<TEdit>(form, form, 12, 108, 120, 24, "5");
+    auto* spin = Make<TUpDown>(form, form, 132, 108, 18, 24, "");
+    spin->SetAssociate(spin_edit);
+    auto* across = Make<TScrollBar>(form, form, 12, 148, 160, 17, "");
+    across->SetMax(100);
+    across->SetPageSize(20);
+    across->SetPosition(30);
+    auto* down = Make<TScrollBar>(form, form, 180, 12, 17, 160, "");
+    // Turning a bar swaps its sides: the bounds are set again afterwards.
+    down->SetKind(sbVertical);
+    down->SetBounds(180, 12, 17, 160);
+    down->SetMax(100);
+    down->SetPageSize(30);
+    down->SetPosition(60);
+    auto* memo = Make<TMemo>(form, form, 210, 12, 180, 160, "");
+    memo->SetWordWrap(false);
+    memo->SetScrollBars(ssBoth);
+    std::string text;
+    for (int i = 1; i <= 60; ++i) text += "Memo line " + std::to_string(i) + " with text reaching past the edge\r\n";
+    memo->SetCaption(text);
+    auto* list = Make<TListBox>(form, form, 400, 12, 180, 160, "");
+    list->SetName("LongList");
+    std::string items;
+    for (int i = 1; i <= 500; ++i) items += "List item " + std::to_string(i) + "\n";
+    list->Items().SetText(items);
+    auto* view = Make<TListView>(form, form, 12, 188, 568, 200, "");
+    view->SetViewStyle(vsReport);
+    const char* kColumns[] = {"Name", "Size", "Kind"};
+    for (const char* caption : kColumns) {
+        auto& column = view->Columns().Add();
+        column.SetCaption(caption);
+        column.SetWidth(150);
+    }
+    for (int i = 1; i <= 30; ++i) {
+        auto& item = view->Items().Add();
+        item.SetCaption("file" + std::to_string(i) + ".txt");
+        item.SubItems().SetText(std::to_string(i * 1024) + " bytes\nText\n");
+    }
+    return form;
+}
+
+// Tab controls with their tabs on each side.
+TForm* TabsForm() {
+    auto* form = Application->CreateForm<TForm>();
+    form->SetCaption("Tabs on four sides");
+    form->SetBounds(40, 40, 600, 260);
+    const char* kSides[] = {"Top", "Bottom", "Left", "Right"};
+    for (int side = 0; side < 4; ++side) {
+        auto* tabs = Make<TTabControl>(form, form, 8 + side * 146, 12, 138, 200, "");
+        tabs->SetTabPosition(TTabPosition(side));
+        tabs->Tabs().SetText(std::string(kSides[side]) + "\nSecond\nThird\n");
+        tabs->SetTabIndex(side % 3);
+    }
+    return form;
+}
+
 int Run(const std::string& out, const std::string& skin_file) {
     TSkinData skin(nullptr);
     skin.SetSkinFile(skin_file);
@@ -165,6 +238,22 @@ int Run(const std::string& out, const std::string& skin_file) {
     Save(form->Handle(), out + "/controls-states.bmp");
     skinned->Release();
     form->Hide();
+
+    TForm* scrolling = ScrollingForm();
+    TWinSkinForm* skinned_scrolling = Attach(skin, *scrolling);
+    // The long list scrolled a third of the way by its skinned bar.
+    auto* list = static_cast<TWinControl*>(scrolling->FindComponent("LongList"));
+    SendMessageW(list->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 160), 0);
+    Settle();
+    Save(scrolling->Handle(), out + "/controls-scrolling.bmp");
+    skinned_scrolling->Release();
+    scrolling->Hide();
+
+    TForm* tabs = TabsForm();
+    TWinSkinForm* skinned_tabs = Attach(skin, *tabs);
+    Save(tabs->Handle(), out + "/controls-tabs.bmp");
+    skinned_tabs->Release();
+    tabs->Hide();
 
     auto* gallery = Application->CreateForm<TGalleryForm>();
     TWinSkinForm* skinned_gallery = Attach(skin, *gallery);

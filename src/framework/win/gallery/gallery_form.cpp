@@ -290,6 +290,7 @@ void TGalleryForm::AddTabSides(int top) {
     }
 }
 
+// A green arrow on magenta (the transparent colour), two cells: up and disabled.
 void TGalleryForm::DrawArrowGlyph(TBitmap& glyph) {
     glyph.SetSize(32, 16);
     MutableImageView v = glyph.MutableView();

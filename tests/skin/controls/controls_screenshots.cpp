@@ -4,7 +4,7 @@
 // and radio states; progress; a latched speed button; status bar panels).
 //
 // Usage: controls_screenshots OUTPUT_DIR SKIN_FILE   (writes BMP files; see
-// scripts/controls-screenshots.sh, which turns them into docs/images/*.png)
+// scripts/screenshots.sh controls, which turns them into docs/images/*.png)
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 // desk behind it, so the shaped corners show.
 //
 // Usage: frame_screenshots OUTPUT_DIR SKIN_FILE   (writes BMP files; see
-// scripts/frame-screenshots.sh, which turns them into docs/images/*.png)
+// scripts/screenshots.sh frame, which turns them into docs/images/*.png)
 
 #include <windows.h>
 

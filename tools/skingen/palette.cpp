@@ -30,7 +30,9 @@ double HueChannel(double p, double q, double t) {
     return p;
 }
 
-std::uint8_t Byte(double v) { return std::uint8_t(std::lround(std::clamp(v, 0.0, 1.0) * 255)); }
+std::uint8_t Byte(double v) {
+    return std::uint8_t(std::lround(std::clamp(v, 0.0, 1.0) * 255));
+}
 
 Pixel FromHsl(Hsl c) {
     if (c.s == 0) return pixel_rgb(Byte(c.l), Byte(c.l), Byte(c.l));

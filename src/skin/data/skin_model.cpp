@@ -33,9 +33,10 @@ std::vector<Color> ReadExtraColours(const IniFile& ini) {
 
 }  // namespace
 
-SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members) {
+SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members,
+                             const ImageKeyNotice* notice) {
     const IniFile ini(definition);
-    const SkinDefinitionSource source{ini, members};
+    const SkinDefinitionSource source{ini, members, notice};
     SkinModel skin;
     skin.SkinName = ini.read_string("TitlebarSkin", "SkinName", "");
     skin.BorderLeft = ReadFrameBorder(source, "Left");
@@ -75,7 +76,7 @@ SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup
     return skin;
 }
 
-SkinModel ReadSkinPackage(const TSkinReader& reader) {
+SkinModel ReadSkinPackage(const TSkinReader& reader, const ImageKeyNotice* notice) {
     std::vector<std::uint8_t> definition;
     std::string definition_name;
     reader.FindMember(kSkinDefinitionText, definition, definition_name);
@@ -86,7 +87,7 @@ SkinModel ReadSkinPackage(const TSkinReader& reader) {
     };
     return ReadSkinDefinition(
         std::string_view(reinterpret_cast<const char*>(definition.data()), definition.size()),
-        members);
+        members, notice);
 }
 
 std::optional<SkinModel> LoadSkinPackage(std::span<const std::uint8_t> package) {

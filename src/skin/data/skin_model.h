@@ -108,8 +108,13 @@ public:
 // none when the package has no such member.
 using SkinMemberLookup = std::function<std::vector<std::uint8_t>(std::string_view name)>;
 
+// Told of every image key whose non-empty value gives no image, and why.
+using ImageKeyNotice = std::function<void(std::string_view section, std::string_view key,
+                                          std::string_view value, std::string_view refusal)>;
+
 // Reads a skin definition; every image it names is fetched through members.
-SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members);
+SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members,
+                             const ImageKeyNotice* notice = nullptr);
 
 // The definition of a package is its first member whose name contains this.
 inline constexpr std::string_view kSkinDefinitionText = ".ini";
@@ -117,7 +122,7 @@ inline constexpr std::string_view kSkinDefinitionText = ".ini";
 class TSkinReader;
 // Reads the definition of an open package; its images come from the package.
 // A package without a definition gives a model of defaults.
-SkinModel ReadSkinPackage(const TSkinReader& reader);
+SkinModel ReadSkinPackage(const TSkinReader& reader, const ImageKeyNotice* notice = nullptr);
 
 // Opens a skin package and reads its definition. Empty when the package
 // reader refuses the package (it has shown why); decoder failures

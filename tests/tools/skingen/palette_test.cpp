@@ -2,12 +2,13 @@
 // package's members, sizes and transparent pixels, and only its colours
 // differ.
 
+#include "palette.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "base/bmp.h"
-#include "palette.h"
 #include "skin/data/skin_model.h"
 #include "skin/data/skin_reader.h"
 #include "skin_package.h"

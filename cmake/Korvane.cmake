@@ -7,6 +7,9 @@
 #       runs through the Wine wrapper (CMAKE_CROSSCOMPILING_EMULATOR).
 #   korvane_fuzzer(NAME SOURCES ... DEPS ... [SECONDS n])
 #       A libFuzzer target, run briefly by ctest in the fuzz build.
+#   korvane_tool_variant(NAME PATTERN REPLACEMENT)
+#       korvane.exe built with its main window's stored layout edited by a regular
+#       expression: the tool as it starts with other stored values, for tests and benches.
 
 set(KORVANE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 
@@ -97,4 +100,24 @@ function(korvane_fuzzer name)
   add_test(NAME ${name}
            COMMAND ${name} -max_total_time=${ARG_SECONDS} -rss_limit_mb=2048 -timeout=10 ${dirs})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+endfunction()
+
+function(korvane_tool_variant name pattern replacement)
+  set(app_dir ${KORVANE_ROOT}/src/app)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${app_dir}/main_form.layout)
+  file(READ ${app_dir}/main_form.layout layout)
+  string(REGEX REPLACE "${pattern}" "${replacement}" edited "${layout}")
+  if(edited STREQUAL layout)
+    message(FATAL_ERROR "${name}: \"${pattern}\" is not in src/app/main_form.layout")
+  endif()
+  set(dir ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  file(GENERATE OUTPUT ${dir}/main_form.layout CONTENT "${edited}")
+  file(GENERATE OUTPUT ${dir}/${name}.rc CONTENT
+    "#include <windows.h>\n201 HZK16 \"HZK16\"\n202 ASC16 \"ASC16\"\nTMAINFORM RCDATA \"main_form.layout\"\nTFORM1 RCDATA \"pic_show.layout\"\n")
+  add_executable(${name} WIN32 ${app_dir}/korvane.cpp ${dir}/${name}.rc)
+  set_source_files_properties(${dir}/${name}.rc PROPERTIES OBJECT_DEPENDS
+    "${dir}/main_form.layout;${app_dir}/pic_show.layout;${KORVANE_ROOT}/data/fonts/HZK16;${KORVANE_ROOT}/data/fonts/ASC16")
+  target_link_libraries(${name} PRIVATE korvane_app)
+  target_include_directories(${name} PRIVATE ${dir} ${KORVANE_ROOT}/data/fonts ${app_dir})
+  korvane_warnings(${name})
 endfunction()

@@ -5,14 +5,21 @@
 #include "app/pic_show.h"
 #include "framework/core/class_registry.h"
 #include "framework/win/application.h"
+#include "skin/data/skin_reader_notice.h"
+#include "skin/engine/registration.h"
 
 int main() {
     using namespace korvane;
     TApplication application;
     try {
         RegisterComponentClass<THotLabel>();
+        RegisterSkinClasses();
         application.Initialize();
         application.SetTitle("Korvane");
+        // What the skin's loading has to say comes as a warning titled with the application's title.
+        SetSkinNoticeSink([&](const std::string& notice) {
+            application.MessageBox(notice, application.Title(), MB_OK | MB_ICONWARNING);
+        });
         application.CreateForm<TMainForm>();
         Form1 = application.CreateForm<TForm1>();
         application.Run();

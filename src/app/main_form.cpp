@@ -11,6 +11,7 @@
 #include "convert/converter.h"
 #include "framework/win/application.h"
 #include "framework/win/resources.h"
+#include "skin/data/skin_reader_notice.h"
 #include "base/win32_text.h"
 
 namespace korvane {
@@ -56,6 +57,8 @@ void TMainForm::Loaded() {
     BitBtn1 = &FormField<TBitBtn>(*this, "BitBtn1");
     Button1 = &FormField<TButton>(*this, "Button1");
     Button2 = &FormField<TButton>(*this, "Button2");
+    SkinStore1 = &FormField<TSkinStore>(*this, "SkinStore1");
+    SkinData1 = &FormField<TSkinData>(*this, "SkinData1");
     HotLabel1 = &FormField<THotLabel>(*this, "HotLabel1");
 
     Button1->OnClick = [this](TObject* sender) { Button1Click(sender); };
@@ -73,6 +76,18 @@ void TMainForm::FormCreate(TObject*) {
     SaveDlg->SetInitialDir(here);
     SourceFileName.clear();
     TargetFileName.clear();
+    SwitchSkinOn();
+}
+
+void TMainForm::SwitchSkinOn() {
+    if (SkinStore1->Store().Count() == 0) {
+        ShowSkinNotice(kSkinMissingNotice);
+        return;
+    }
+    // A damaged package: the skin data component says why and stays Empty,
+    // and Active then has no effect.
+    SkinData1->LoadFromSkinStore(*SkinStore1, 0);
+    SkinData1->SetActive(true);
 }
 
 void TMainForm::LoadFontTables() {

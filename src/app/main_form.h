@@ -12,6 +12,8 @@
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
 #include "framework/win/stdctrls.h"
+#include "skin/data/skin_store.h"
+#include "skin/engine/skin_data.h"
 
 namespace korvane {
 
@@ -28,6 +30,11 @@ public:
     // Converts SourceFileName into TargetFileName, showing the percentage
     // done in the title, and offers the preview.
     void ConvertTextFile();
+    // The skin step of creation: SkinData1 loads the package stored in
+    // SkinStore1 and switches skinning on; every window of the tool then wears
+    // the skin as it is first activated. A missing or damaged package is said
+    // once (as a skin notice) and the tool goes on with the plain look.
+    void SwitchSkinOn();
 
     // From the stored layout, in its order.
     TPanel* Panel1 = nullptr;
@@ -42,6 +49,8 @@ public:
     TBitBtn* BitBtn1 = nullptr;
     TButton* Button1 = nullptr;
     TButton* Button2 = nullptr;
+    TSkinStore* SkinStore1 = nullptr;
+    TSkinData* SkinData1 = nullptr;
     THotLabel* HotLabel1 = nullptr;
 
     // The window's own.
@@ -60,6 +69,9 @@ private:
     void BitBtn1Click(TObject* sender);
     void HotLabel1Click(TObject* sender);
 };
+
+// Said when the layout holds no skin package.
+inline constexpr const char* kSkinMissingNotice = "Skin package is missing: the tool goes on without its skin";
 
 // The distributor's page that the link label opens.
 inline constexpr const char* kDistributorPage = "http://www.korvane.com.cn/index.asp?from=korvane";

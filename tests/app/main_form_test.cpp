@@ -16,6 +16,9 @@
 #include "convert/embedded_fonts.h"
 #include "framework/core/class_registry.h"
 #include "framework/win/window_test_support.h"
+#include "skin/data/skin_reader_notice.h"
+#include "skin/engine/registration.h"
+#include "skin/engine/skin_manager.h"
 
 namespace korvane {
 namespace {
@@ -32,6 +35,7 @@ protected:
     void SetUp() override {
         FrameworkTest::SetUp();
         RegisterComponentClass<THotLabel>();
+        RegisterSkinClasses();
         form_ = app_->CreateForm<TMainForm>();
         Form1 = app_->CreateForm<TForm1>();
     }
@@ -136,6 +140,61 @@ TEST_F(MainFormTest, CreationLoadsTheFontsAndPointsTheDialogsHere) {
     EXPECT_EQ(form_->SaveDlg->Options(), (TOpenOptions{ofHideReadOnly, ofPathMustExist, ofEnableSizing}));
     EXPECT_EQ(form_->SourceFileName, "");
     EXPECT_EQ(form_->TargetFileName, "");
+}
+
+TEST_F(MainFormTest, TheLayoutCarriesTheToolsSkinAndCreationSwitchesItOn) {
+    ASSERT_EQ(form_->SkinStore1->Store().Count(), 1);
+    const TSkinCollectionItem& item = form_->SkinStore1->Store().Items(0);
+    EXPECT_EQ(item.Name(), "SkinItem0");
+    const auto stored = item.Data().Memory();
+    EXPECT_EQ(std::string(stored.begin(), stored.end()),
+              testing::read_bytes(KORVANE_TEST_DATA "/../../data/skins/default.skn"))
+        << "refresh it with scripts/store-skin-in-layout.py src/app/main_form.layout SkinItem0 data/skins/default.skn";
+    TSkinData& data = *form_->SkinData1;
+    EXPECT_TRUE(data.Active());
+    EXPECT_FALSE(data.Empty());
+    EXPECT_EQ(data.DisableTag(), 99);
+    EXPECT_EQ(data.SkinControls(), kDefaultSkinControls);
+    EXPECT_EQ(data.SkinFormtype(), sfMainform);
+    EXPECT_EQ(data.SkinStore(), "(none)");
+    EXPECT_EQ(data.Package().Size(), item.DataSize());  // the store's package, not the empty SkinStream
+    ASSERT_NE(SkinManager, nullptr);
+    EXPECT_TRUE(SkinManager->HookInstalled());
+    EXPECT_TRUE(SkinManager->Enabled());
+
+    form_->Show();
+    PumpUntil([&] { return SkinManager->IsSkinnedWindow(form_->Handle()); });
+    EXPECT_EQ(SendMessageW(form_->Handle(), WM_SKINQUERY, 0, 0), 1);
+    EXPECT_EQ(form_->GetColor(), data.Colours().ButtonFace);
+}
+
+TEST_F(MainFormTest, AMissingOrDamagedSkinPackageIsSaidOnceAndTheToolGoesOnPlain) {
+    std::vector<std::string> notices;
+    SkinNoticeSink previous = SetSkinNoticeSink([&](const std::string& m) { notices.push_back(m); });
+    form_->Show();
+    Pump();
+    form_->SkinData1->SetActive(false);
+    PumpUntil([&] { return SkinManager->SkinnedWindowCount() == 0; });
+    ASSERT_EQ(SkinManager->SkinnedWindowCount(), 0);
+
+    TSkinCollectionItem& item = form_->SkinStore1->Store().Items(0);
+    item.Data().Clear();
+    const std::uint8_t damaged[] = {0x10, 0, 0, 0, 1, 2, 3};
+    item.Data().WriteBuffer(damaged);
+    form_->SwitchSkinOn();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(form_->SkinData1->Empty());
+    form_->SkinStore1->Store().Clear();
+    form_->SwitchSkinOn();
+    EXPECT_EQ(notices, (std::vector<std::string>{notices[0], kSkinMissingNotice}));
+
+    Form1->Show();
+    Pump();
+    SetActiveWindow(form_->Handle());
+    Pump();
+    EXPECT_EQ(SkinManager->SkinnedWindowCount(), 0);
+    EXPECT_EQ(SendMessageW(form_->Handle(), WM_SKINQUERY, 0, 0), 0);
+    SetSkinNoticeSink(std::move(previous));
 }
 
 TEST_F(MainFormTest, TenLinesShowTheirPercentagesThenTheTitle) {

@@ -16,6 +16,9 @@
 #include "convert/embedded_fonts.h"
 #include "desktop.h"
 #include "screenshot.h"
+#include "skin/data/skin_reader.h"
+#include "skin/engine/win_skin_form.h"
+#include "skin_check.h"
 #include "tool_process.h"
 
 namespace korvane::e2e {
@@ -82,11 +85,13 @@ protected:
     fs::path file(const std::string& name) const { return folder_ / fs::path(widen(name)); }
     std::string in_folder(const std::string& name) const { return narrow(file(name).wstring()); }
 
+    // Every window of the tool wears the skin: checked once it has painted,
+    // and its picture kept.
     void screenshot(HWND window, const std::string& name) {
-        // Let the window finish painting first.
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
         std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(skinned_frame_fault(window), "") << name;
         fs::create_directories(fs::path(wine_path(KORVANE_SCREENSHOTS)));
         EXPECT_TRUE(save_screenshot(window, std::string(KORVANE_SCREENSHOTS) + "/" + name + ".png")) << name;
     }
@@ -119,6 +124,18 @@ protected:
     HWND source_shown_ = nullptr, target_shown_ = nullptr;
 };
 
+TEST(SkinCheck, TellsTheSystemFrameFromTheSkin) {
+    HWND plain = CreateWindowExW(0, L"Static", L"plain", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 240, 160,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(skinned_frame_fault(plain), "no window region");
+    SetWindowRgn(plain, CreateRectRgn(0, 0, 240, 160), TRUE);
+    RedrawWindow(plain, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_NE(skinned_frame_fault(plain).find("not a colour of the skin's left border"), std::string::npos)
+        << skinned_frame_fault(plain);
+    DestroyWindow(plain);
+}
+
 TEST(ToolWithoutFonts, SaysSoAndEnds) {
     fs::path folder = fs::temp_directory_path() / "korvane-e2e-without-fonts";
     fs::create_directories(folder);
@@ -131,6 +148,39 @@ TEST(ToolWithoutFonts, SaysSoAndEnds) {
     EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
     press(box, "OK");
     EXPECT_EQ(tool.wait_for_exit(10000), 0u) << "the tool did not end after the message";
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+TEST(ToolWithDamagedSkin, SaysSoOnceAndWorksWithThePlainLook) {
+    fs::path folder = fs::temp_directory_path() / "korvane-e2e-damaged-skin";
+    fs::create_directories(folder);
+    ToolProcess tool(wine_path(KORVANE_DAMAGED_SKIN_EXE), folder);
+    ASSERT_TRUE(tool.started());
+    HWND notice = wait_for_top(tool.id(), L"#32770", "Korvane");
+    ASSERT_NE(notice, nullptr);
+    MessageBoxSeen box = read_message_box(notice);
+    EXPECT_EQ(box.text, kOlderSkinMessage);
+    EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(skinned_frame_fault(notice), "no window region");
+    press(box, "OK");
+    EXPECT_TRUE(wait_until_closed(notice));
+
+    HWND main = tool.main_window();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(skinned_frame_fault(main), "no window region");
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(main, WM_SKINQUERY, 0, 0, SMTO_BLOCK, 5000, &answer);
+    EXPECT_EQ(answer, 0u) << "the main window must keep the plain look";
+    // The tool works: converting without files gives its warning, and nothing else was said.
+    auto convert = child_windows(main, L"TBitBtn");
+    ASSERT_EQ(convert.size(), 1u);
+    click(convert[0]);
+    HWND warning = wait_for_top(tool.id(), L"#32770", "Warning");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(top_windows(tool.id(), L"#32770").size(), 1u) << describe_windows(tool.id());
+    press(read_message_box(warning), "OK");
+    EXPECT_TRUE(wait_until_closed(warning));
     std::error_code ignored;
     fs::remove_all(folder, ignored);
 }
@@ -171,6 +221,7 @@ TEST_F(Tool, ConvertsChosenFilesDeclinesThenAcceptsThePreview) {
     click(choose_source_);
     HWND open = wait_for_top(id(), L"#32770", "Open");
     ASSERT_NE(open, nullptr);
+    screenshot(open, "app-open-dialog");
     cancel_dialog(open);
     EXPECT_TRUE(wait_until_closed(open));
     EXPECT_EQ(window_text(source_shown_), "poem.txt") << "cancelling must keep the source";
@@ -212,6 +263,7 @@ TEST_F(Tool, TargetWithoutExtensionAsksBeforeOverwritingItsBmp) {
     click(choose_target_);
     HWND dialog = wait_for_top(id(), L"#32770", "Save As");
     ASSERT_NE(dialog, nullptr);
+    screenshot(dialog, "app-save-dialog");
     choose_file(dialog, in_folder("a"));
     MessageBoxSeen ask = wait_for_box("Confirm");
     ASSERT_NE(ask.window, nullptr);

@@ -134,16 +134,20 @@ private:
 // A window hook (SetWindowsHookExW) removed with UnhookWindowsHookEx.
 class UniqueHook {
 public:
+    UniqueHook() = default;
     explicit UniqueHook(HHOOK hook) : hook_(hook) {}
     UniqueHook(const UniqueHook&) = delete;
     UniqueHook& operator=(const UniqueHook&) = delete;
-    ~UniqueHook() {
-        if (hook_) UnhookWindowsHookEx(hook_);
-    }
+    ~UniqueHook() { reset(); }
     HHOOK get() const { return hook_; }
+    explicit operator bool() const { return hook_ != nullptr; }
+    void reset(HHOOK hook = nullptr) {
+        if (hook_) UnhookWindowsHookEx(hook_);
+        hook_ = hook;
+    }
 
 private:
-    HHOOK hook_;
+    HHOOK hook_ = nullptr;
 };
 
 }  // namespace korvane

@@ -6,14 +6,23 @@
 #include "base/error.h"
 #include "base/win32_text.h"
 #include "framework/core/properties.h"
+#include "framework/win/application.h"
 #include "framework/win/graphics.h"
 #include "skin/data/skin_reader_notice.h"
 #include "skin/data/skin_store.h"
+#include "skin/engine/skin_manager.h"
 
 namespace korvane {
 namespace {
 
 TSkinDataListener* g_listener = nullptr;
+
+// The manager hears of every component. While an application runs, the first
+// component that needs it makes it; it ends with the application.
+TSkinDataListener* listener_on_demand() {
+    if (!g_listener && Application) EnsureSkinManager();
+    return g_listener;
+}
 
 }  // namespace
 
@@ -45,8 +54,10 @@ const PropertyTable& TSkinData::Properties() const {
 }
 
 void TSkinData::SetActive(bool value) {
+    if (value == active_) return;
     active_ = value;
-    if (g_listener && !ComponentState().contains(csLoading)) g_listener->SkinDataActiveChanged(*this);
+    if (ComponentState().contains(csLoading)) return;
+    if (TSkinDataListener* manager = listener_on_demand()) manager->SkinDataActiveChanged(*this);
 }
 
 void TSkinData::SetSkinFile(const std::string& path) {
@@ -92,7 +103,7 @@ bool TSkinData::LoadPackage() {
 }
 
 void TSkinData::AnnounceChange() {
-    if (g_listener) g_listener->SkinDataChanged(*this);
+    if (TSkinDataListener* manager = listener_on_demand()) manager->SkinDataChanged(*this);
 }
 
 bool TSkinData::IsFormSkinned(const std::string& class_name) {
@@ -111,7 +122,7 @@ void TSkinData::FireSkinChanged() {
 void TSkinData::Loaded() {
     TComponent::Loaded();
     if (skin_.Empty) active_ = false;
-    if (g_listener) g_listener->SkinDataLoaded(*this);
+    if (TSkinDataListener* manager = listener_on_demand()) manager->SkinDataLoaded(*this);
 }
 
 std::vector<std::uint8_t> TSkinData::WriteSkinStream() const {

@@ -10,7 +10,9 @@
 // objects do not draw from an Empty component.
 //
 // The manager (one per process) drives the windows: it learns what changes
-// here through the TSkinDataListener it installs.
+// here through the TSkinDataListener it installs. While an application runs,
+// the first component that needs the manager makes it, so a component made in
+// code works as one read from a layout does.
 
 #include <windows.h>
 

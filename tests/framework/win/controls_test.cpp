@@ -220,29 +220,6 @@ TEST_F(ControlsTest, TimerTicksWhileEnabledOnly) {
     EXPECT_EQ(ticks, stopped_at);
 }
 
-// Live GDI objects of the process: the system's count where it keeps one
-// (Windows). Wine reports 0 there, but it accepts a handle's low word alone,
-// so there its live objects are counted by trying every low word.
-int LiveGdiObjects() {
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return int(n);
-    int n = 0;
-    for (UINT_PTR h = 1; h < 0x10000; ++h)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(h))) ++n;
-    return n;
-}
-
-int WindowCountOfThread() {
-    int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            *reinterpret_cast<int*>(p) += 1 + int(ChildrenOf(w).size());
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 TEST_F(ControlsTest, NoGdiOrUserHandlesLeakOverAThousandCycles) {
     auto cycle = [&] {
         auto* form = app_->CreateForm<TGalleryForm>();

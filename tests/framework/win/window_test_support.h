@@ -102,6 +102,29 @@ inline std::vector<HWND> ChildrenOf(HWND parent) {
     return out;
 }
 
+// Live GDI objects of the process: the system's count where it keeps one
+// (Windows). Wine reports 0 there, but it accepts a handle's low word alone,
+// so there its live objects are counted by trying every low word.
+inline int LiveGdiObjects() {
+    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return int(n);
+    int n = 0;
+    for (UINT_PTR h = 1; h < 0x10000; ++h)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(h))) ++n;
+    return n;
+}
+
+inline int WindowCountOfThread() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            *reinterpret_cast<int*>(p) += 1 + int(ChildrenOf(w).size());
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 // Runs `script` on its own thread; joined when the driver goes.
 class UserDriver {
 public:

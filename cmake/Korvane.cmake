@@ -6,7 +6,8 @@
 #       A GoogleTest executable registered with ctest. In the Windows build it
 #       runs through the Wine wrapper (CMAKE_CROSSCOMPILING_EMULATOR).
 #   korvane_fuzzer(NAME SOURCES ... DEPS ... [SECONDS n])
-#       A libFuzzer target, run briefly by ctest in the fuzz build.
+#       A libFuzzer target, run briefly by ctest in the fuzz build with a memory
+#       limit of 512 MB (scripts/fuzz-soak.sh runs them for longer).
 #   korvane_tool_variant(NAME PATTERN REPLACEMENT)
 #       korvane.exe built with its main window's stored layout edited by a regular
 #       expression: the tool as it starts with other stored values, for tests and benches.
@@ -98,7 +99,7 @@ function(korvane_fuzzer name)
     list(APPEND dirs ${KORVANE_ROOT}/fuzz/corpus/${name})
   endif()
   add_test(NAME ${name}
-           COMMAND ${name} -max_total_time=${ARG_SECONDS} -rss_limit_mb=2048 -timeout=10 ${dirs})
+           COMMAND ${name} -max_total_time=${ARG_SECONDS} -rss_limit_mb=512 -timeout=10 ${dirs})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120)
 endfunction()
 

@@ -1,5 +1,6 @@
 #include "base/bmp.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -87,7 +88,7 @@ void read_masks(ByteReader& in, Layout& layout) {
     layout.blue = Channel(in.u32le());
 }
 
-Layout read_headers(ByteReader& in) {
+Layout read_headers(ByteReader& in, std::int64_t max_pixels) {
     if (in.u8() != 'B' || in.u8() != 'M') invalid("no BM signature");
     in.skip(8);
     Layout layout;
@@ -120,7 +121,7 @@ Layout read_headers(ByteReader& in) {
     layout.top_down = height < 0;
     height = std::llabs(height);
     if (width <= 0 || height <= 0) invalid("empty image");
-    if (width * height > kMaxBmpPixels) invalid("image too large");
+    if (width * height > std::min(max_pixels, kMaxBmpPixels)) invalid("image too large");
     layout.width = int(width);
     layout.height = int(height);
 
@@ -157,15 +158,22 @@ Layout read_headers(ByteReader& in) {
     return layout;
 }
 
-void decode_rows(std::span<const std::uint8_t> file, const Layout& layout, Image& image) {
-    const int bits = layout.bits;
-    const std::uint64_t row_bytes = (std::uint64_t(layout.width) * bits + 7) / 8;
-    const std::uint64_t stride = (std::uint64_t(layout.width) * bits + 31) / 32 * 4;
+std::uint64_t row_stride(const Layout& layout) {
+    return (std::uint64_t(layout.width) * std::uint64_t(layout.bits) + 31) / 32 * 4;
+}
+
+void check_rows(std::span<const std::uint8_t> file, const Layout& layout) {
+    const std::uint64_t row_bytes = (std::uint64_t(layout.width) * std::uint64_t(layout.bits) + 7) / 8;
     // The padding of the last row may be missing; its pixels may not.
-    const std::uint64_t needed = stride * std::uint64_t(layout.height - 1) + row_bytes;
+    const std::uint64_t needed = row_stride(layout) * std::uint64_t(layout.height - 1) + row_bytes;
     if (layout.pixel_offset > file.size() || file.size() - layout.pixel_offset < needed)
         invalid("pixel data cut short");
+}
 
+// Rows checked by check_rows.
+void decode_rows(std::span<const std::uint8_t> file, const Layout& layout, Image& image) {
+    const int bits = layout.bits;
+    const std::uint64_t stride = row_stride(layout);
     for (int r = 0; r < layout.height; ++r) {
         const std::uint8_t* src = file.data() + layout.pixel_offset + stride * std::uint64_t(r);
         Pixel* dst = image.row(layout.image_row(r));
@@ -195,12 +203,42 @@ void decode_rows(std::span<const std::uint8_t> file, const Layout& layout, Image
 }
 
 // Run-length coded data: pixels the code never reaches keep palette colour 0;
-// pixels coded beyond the right or bottom edge are dropped.
+// pixels coded beyond the right or bottom edge are dropped. Calls run(value,
+// count) for a run of count pixels of one byte value, literal(bytes, count)
+// for count pixels packed in bytes, and move(dx, dy) for a delta; returns at
+// the end-of-bitmap code. A code that runs past the file throws DecodeError.
+template <class Run, class Literal, class Move>
+void walk_runs(std::span<const std::uint8_t> file, const Layout& layout, Run&& run,
+               Literal&& literal, Move&& move) {
+    const bool rle4 = layout.compression == kBiRle4;
+    ByteReader in(file);
+    in.seek(layout.pixel_offset);
+    for (;;) {
+        const unsigned count = in.u8();
+        const unsigned value = in.u8();
+        if (count > 0) {
+            run(value, count);
+            continue;
+        }
+        switch (value) {
+        case 0: move(-1, 1); break;  // end of line
+        case 1: return;
+        case 2: {
+            const unsigned dx = in.u8();
+            move(int(dx), int(in.u8()));
+            break;
+        }
+        default: {
+            const unsigned size = rle4 ? (value + 1) / 2 : value;
+            literal(in.bytes(size + size % 2), value);
+        }
+        }
+    }
+}
+
 void decode_runs(std::span<const std::uint8_t> file, const Layout& layout, Image& image) {
     const bool rle4 = layout.compression == kBiRle4;
     image.fill(layout.colour(0));
-    ByteReader in(file);
-    in.seek(layout.pixel_offset);
     std::int64_t x = 0;
     std::int64_t row = 0;
     auto put = [&](unsigned index) {
@@ -208,29 +246,26 @@ void decode_runs(std::span<const std::uint8_t> file, const Layout& layout, Image
             image.at(int(x), layout.image_row(row)) = layout.colour(index);
         ++x;
     };
-    for (;;) {
-        const unsigned count = in.u8();
-        const unsigned value = in.u8();
-        if (count > 0) {
+    walk_runs(
+        file, layout,
+        [&](unsigned value, unsigned count) {
+            for (unsigned i = 0; i < count; ++i) put(rle4 ? (i % 2 ? value & 15 : value >> 4) : value);
+        },
+        [&](std::span<const std::uint8_t> bytes, unsigned count) {
             for (unsigned i = 0; i < count; ++i)
-                put(rle4 ? (i % 2 ? value & 15 : value >> 4) : value);
-            continue;
-        }
-        switch (value) {
-        case 0: x = 0; ++row; break;
-        case 1: return;
-        case 2:
-            x += in.u8();
-            row += in.u8();
-            break;
-        default: {
-            const unsigned size = rle4 ? (value + 1) / 2 : value;
-            auto literal = in.bytes(size + size % 2);
-            for (unsigned i = 0; i < value; ++i)
-                put(rle4 ? (i % 2 ? literal[i / 2] & 15 : literal[i / 2] >> 4) : literal[i]);
-        }
-        }
-    }
+                put(rle4 ? (i % 2 ? bytes[i / 2] & 15 : bytes[i / 2] >> 4) : bytes[i]);
+        },
+        [&](int dx, int dy) {
+            x = dx < 0 ? 0 : x + dx;  // dx -1: end of line
+            row += dy;
+        });
+}
+
+// The run-length code read through once without painting, so a code cut
+// short is refused before the image is allocated.
+void check_runs(std::span<const std::uint8_t> file, const Layout& layout) {
+    walk_runs(file, layout, [](unsigned, unsigned) {},
+              [](std::span<const std::uint8_t>, unsigned) {}, [](int, int) {});
 }
 
 void put_u16(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -244,11 +279,16 @@ void put_u32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 }  // namespace
 
-Image decode_bmp(std::span<const std::uint8_t> file) {
+Image decode_bmp(std::span<const std::uint8_t> file, std::int64_t max_pixels) {
     ByteReader in(file);
-    const Layout layout = read_headers(in);
+    const Layout layout = read_headers(in, max_pixels);
+    const bool runs = layout.compression == kBiRle8 || layout.compression == kBiRle4;
+    if (runs)
+        check_runs(file, layout);
+    else
+        check_rows(file, layout);
     Image image(layout.width, layout.height);
-    if (layout.compression == kBiRle8 || layout.compression == kBiRle4)
+    if (runs)
         decode_runs(file, layout, image);
     else
         decode_rows(file, layout, image);

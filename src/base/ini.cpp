@@ -1,5 +1,6 @@
 #include "base/ini.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/strings.h"
@@ -79,6 +80,11 @@ IniFile::IniFile(std::string_view text) {
         sections_.back().entries.push_back(
             {std::string(trim(line.substr(0, eq))), std::string(unquoted(trim(line.substr(eq + 1))))});
     }
+    by_name_.resize(sections_.size());
+    for (std::size_t i = 0; i < by_name_.size(); ++i) by_name_[i] = i;
+    std::stable_sort(by_name_.begin(), by_name_.end(), [this](std::size_t a, std::size_t b) {
+        return compare_ignore_case(sections_[a].name, sections_[b].name) < 0;
+    });
 }
 
 std::vector<std::string> IniFile::sections() const {
@@ -88,9 +94,12 @@ std::vector<std::string> IniFile::sections() const {
 }
 
 const IniFile::Section* IniFile::find_section(std::string_view name) const {
-    for (const Section& s : sections_)
-        if (equals_ignore_case(s.name, name)) return &s;
-    return nullptr;
+    const auto found = std::lower_bound(by_name_.begin(), by_name_.end(), name,
+                                        [this](std::size_t i, std::string_view wanted) {
+                                            return compare_ignore_case(sections_[i].name, wanted) < 0;
+                                        });
+    if (found == by_name_.end() || !equals_ignore_case(sections_[*found].name, name)) return nullptr;
+    return &sections_[*found];
 }
 
 const std::string* IniFile::find_value(std::string_view section, std::string_view key) const {

@@ -14,6 +14,9 @@
 //  - Duplicates: sections() lists every section header, duplicates included,
 //    in file order; a lookup sees only the first section of a name and, in
 //    it, the first key of a name.
+//  - Sections are found through an index sorted by name, so looking up every
+//    section of a text of n sections takes time in proportion to n log n,
+//    not n squared.
 
 #include <cstdint>
 #include <string>
@@ -53,6 +56,9 @@ private:
     const std::string* find_value(std::string_view section, std::string_view key) const;
 
     std::vector<Section> sections_;
+    // Indexes into sections_, sorted by name without regard to ASCII case;
+    // sections of one name stay in file order.
+    std::vector<std::size_t> by_name_;
 };
 
 }  // namespace korvane

@@ -23,6 +23,16 @@ bool equals_ignore_case(std::string_view a, std::string_view b) {
     return true;
 }
 
+int compare_ignore_case(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(lower(a[i]));
+        const auto y = static_cast<unsigned char>(lower(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
 bool ends_with_ignore_case(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() && equals_ignore_case(s.substr(s.size() - suffix.size()), suffix);
 }
@@ -41,6 +51,26 @@ std::vector<std::string_view> split(std::string_view s, char sep) {
         if (at == std::string_view::npos) return out;
         s.remove_prefix(at + 1);
     }
+}
+
+std::string printable(std::string_view name) {
+    std::string out;
+    auto escape = [&](unsigned char c) { out += format("\\x%02X", c); };
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool c1 = c == 0xC2 && i + 1 < name.size() &&
+                        static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(name[i + 1]) <= 0x9F;
+        if (c1) {
+            escape(c);
+            escape(static_cast<unsigned char>(name[++i]));
+        } else if (c < 0x20 || c == 0x7F) {
+            escape(c);
+        } else {
+            out += char(c);
+        }
+    }
+    return out;
 }
 
 std::string format(const char* fmt, ...) {

@@ -11,6 +11,19 @@ TEST(Strings, CaseFoldingTouchesAsciiOnly) {
     EXPECT_FALSE(equals_ignore_case("Button", "Buttons"));
     EXPECT_TRUE(ends_with_ignore_case("skin.INI", ".ini"));
     EXPECT_FALSE(ends_with_ignore_case("ini", ".ini"));
+    EXPECT_EQ(compare_ignore_case("Button10", "BUTTON10"), 0);
+    EXPECT_LT(compare_ignore_case("Button", "buttons"), 0);
+    EXPECT_GT(compare_ignore_case("Colours", "ButtonClose"), 0);
+    // Bytes above 0x7F sort after every ASCII letter, folded or not.
+    EXPECT_LT(compare_ignore_case("Z", "\xC4"), 0);
+}
+
+TEST(Strings, PrintableEscapesControlBytesOnly) {
+    EXPECT_EQ(printable("\x1B[2J.bmp"), "\\x1B[2J.bmp");
+    EXPECT_EQ(printable("tab\there\r\n\x7F"), "tab\\x09here\\x0D\\x0A\\x7F");
+    // U+009B (CSI) as UTF-8 is escaped; GBK text and other UTF-8 stay.
+    EXPECT_EQ(printable("a\xC2\x9B" "b"), "a\\xC2\\x9Bb");
+    EXPECT_EQ(printable("\xC4\xE3\xBA\xC3 \xC2\xA0 ok\\x"), "\xC4\xE3\xBA\xC3 \xC2\xA0 ok\\x");
 }
 
 TEST(Strings, SplitKeepsEmptyFieldsAndTrimRemovesBlanks) {

@@ -319,5 +319,16 @@ TEST_F(Txt2bmp, ProgressIsShownWhenForced) {
     EXPECT_EQ(run("in.txt out.bmp").err, "");
 }
 
+TEST_F(Txt2bmp, HelpAndVersionFailWhenStandardOutputCannotBeWritten) {
+    for (const std::string option : {"--help", "--version"}) {
+        const std::string command = "'" TXT2BMP_PATH "' " + option + " >/dev/full 2>'" +
+                                    dir.file(".stderr") + "'";
+        const int status = std::system(command.c_str());
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1) << option;
+        EXPECT_EQ(read_bytes(dir.file(".stderr")),
+                  "txt2bmp: cannot write standard output: No space left on device\n");
+    }
+}
+
 }  // namespace
 }  // namespace korvane

@@ -77,7 +77,7 @@ void Elements(std::ostream& out, const SkinModel& skin) {
 void SysButtons(std::ostream& out, const SkinModel& skin) {
     out << "Title-bar buttons:\n";
     for (const TDataSkinSysButton& b : skin.SysButtons) {
-        const std::string name = b.Name.empty() ? "(MDI child)" : b.Name;
+        const std::string name = b.Name.empty() ? "(MDI child)" : printable(b.Name);
         out << format("  %-16s %-9s frames %-3d action %d align %d at %d,%d visibility %d %d\n",
                       name.c_str(), ImageSize(b.Bitmap).c_str(), b.Frame, b.Action, b.Align,
                       b.Xcoord, b.Ycoord, b.Visibility, b.Visibility1);
@@ -105,8 +105,8 @@ void Info(Args args, std::ostream& out) {
     std::string definition_name = "none";
     reader.FindMember(kSkinDefinitionText, definition, definition_name);
     const SkinModel skin = ReadSkinPackage(reader);
-    out << "Skin name: " << skin.SkinName << '\n'
-        << "Definition: " << definition_name << '\n';
+    out << "Skin name: " << printable(skin.SkinName) << '\n'
+        << "Definition: " << printable(definition_name) << '\n';
     Elements(out, skin);
     SysButtons(out, skin);
     Colours(out, skin);

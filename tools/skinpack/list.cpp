@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "base/strings.h"
 #include "skinpack/cli.h"
 #include "skinpack/open_package.h"
 
@@ -10,7 +11,7 @@ void List(Args args, std::ostream& out) {
     if (args.size() != 1) throw UsageError("list needs one package");
     const TSkinReader reader = OpenPackage(args[0]);
     for (int i = 0; i < reader.count(); ++i)
-        out << reader.names()[std::size_t(i)] << '\t' << reader.sizes()[std::size_t(i)] << '\n';
+        out << printable(reader.names()[std::size_t(i)]) << '\t' << reader.sizes()[std::size_t(i)] << '\n';
 }
 
 }  // namespace korvane::skinpack

@@ -70,20 +70,34 @@ private:
     HuffmanTree tree_;
 };
 
-}  // namespace
-
-std::vector<std::uint8_t> CompressLzh(std::span<const std::uint8_t> data) {
+// The stream's 4-byte size field.
+std::vector<std::uint8_t> StreamStart(std::span<const std::uint8_t> data, std::size_t code_estimate) {
     if (data.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
         throw Error(std::to_string(data.size()) + " bytes are too many for an LZH stream");
+    std::vector<std::uint8_t> out;
+    out.reserve(4 + code_estimate);
+    const std::uint32_t size = std::uint32_t(data.size());
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(std::uint8_t(size >> shift));
+    return out;
+}
 
+}  // namespace
+
+std::vector<std::uint8_t> StoreLzh(std::span<const std::uint8_t> data) {
+    std::vector<std::uint8_t> out = StreamStart(data, data.size() + data.size() / 8 + 2);
+    BitWriter bits(out);
+    SymbolWriter symbols(bits);
+    for (std::uint8_t byte : data) symbols.Literal(byte);
+    bits.Flush();
+    return out;
+}
+
+std::vector<std::uint8_t> CompressLzh(std::span<const std::uint8_t> data) {
+    std::vector<std::uint8_t> out = StreamStart(data, data.size() / 2);
     // What the decoder's ring will hold: its fill of spaces, then the data.
     std::vector<std::uint8_t> text(kFirstWritePosition, kInitialFill);
     text.insert(text.end(), data.begin(), data.end());
 
-    std::vector<std::uint8_t> out;
-    out.reserve(4 + data.size() / 2);
-    const std::uint32_t size = std::uint32_t(data.size());
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(std::uint8_t(size >> shift));
     BitWriter bits(out);
     SymbolWriter symbols(bits);
 

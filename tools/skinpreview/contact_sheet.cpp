@@ -26,9 +26,11 @@ struct SheetRow {
     std::vector<ImageView> frames;
 };
 
+// A frame count is the skin's word: more frames than pixels would only be empty ones.
 std::vector<ImageView> frames_of(const Image& image, int count, bool stacked) {
     std::vector<ImageView> frames;
     if (image.empty() || count <= 0) return frames;
+    count = std::min(count, stacked ? image.height() : image.width());
     const int w = stacked ? image.width() : image.width() / count;
     const int h = stacked ? image.height() / count : image.height();
     for (int i = 0; i < count; ++i)

@@ -1,9 +1,11 @@
 #include "mock_window.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "labels.h"
 #include "skin/draw/drawing.h"
+#include "skin/draw/strip.h"
 
 namespace korvane::skinpreview {
 
@@ -35,12 +37,23 @@ constexpr int kScrollWidth = 17;  // the platform's scroll-bar width in the mock
 
 Pixel pixel_of(Color c) { return to_pixel(c); }
 
+// Margins and positions are the skin author's numbers, anything from INT_MIN
+// to INT_MAX: the mock keeps them within a range where its sums cannot
+// overflow, far beyond any window it draws.
+constexpr int kFar = 1 << 20;
+int bounded(std::int32_t v) { return std::clamp(v, -kFar, kFar); }
+
 Margins margins_of(const TDataSkinObject& e) {
-    return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+    return {bounded(e.LeftWidth), bounded(e.TopHeight), bounded(e.RightWidth), bounded(e.BottomHeight)};
 }
 
 Strip strip_of(const TDataSkinObject& e, bool vertical = false) {
     return {e.Bitmap.view(), e.Frame, vertical};
+}
+
+// The size of one frame of an element's strip; empty for a frame count that is not positive.
+Size frame_size(const Image& image, int frames, bool vertical = false) {
+    return FrameRect({image.view(), frames, vertical}, 1).size();
 }
 
 // An element frame as the control skinning draws it: a nine-slice, tiled
@@ -66,10 +79,10 @@ Rect paint_frame(MutableImageView w, const SkinModel& s, bool active, std::strin
                  std::initializer_list<std::string_view> menu) {
     const int W = w.width();
     const int H = w.height();
-    const int left = s.BorderLeft.Bitmap.width() / s.BorderLeft.Frame;
-    const int right = s.BorderRight.Bitmap.width() / s.BorderRight.Frame;
-    const int top = s.BorderTop.Bitmap.height() / s.BorderTop.Frame;
-    const int bottom = s.BorderBottom.Bitmap.height() / s.BorderBottom.Frame;
+    const int left = frame_size(s.BorderLeft.Bitmap, s.BorderLeft.Frame).width;
+    const int right = frame_size(s.BorderRight.Bitmap, s.BorderRight.Frame).width;
+    const int top = frame_size(s.BorderTop.Bitmap, s.BorderTop.Frame, true).height;
+    const int bottom = frame_size(s.BorderBottom.Bitmap, s.BorderBottom.Frame, true).height;
     auto border = [&](const TDataSkinBorder& b, const Rect& r, bool stacked) {
         const int frame = active || b.Frame == 1 ? 1 : 2;
         DrawNineSlice(w, r, strip_of(b, stacked), frame, margins_of(b), b.Tile != 1, false);
@@ -80,15 +93,16 @@ Rect paint_frame(MutableImageView w, const SkinModel& s, bool active, std::strin
     border(s.BorderTop, {left, 0, W - right, top}, true);
 
     const Color title_colour = active ? s.Colours.TitleTextActive : s.Colours.TitleTextNoActive;
-    draw_label(w, {left + s.Title.LeftWidth, (top - kLabelHeight) / 2 + s.Title.TopHeight / 2}, caption,
+    draw_label(w, {left + bounded(s.Title.LeftWidth), (top - kLabelHeight) / 2 + bounded(s.Title.TopHeight) / 2},
+               caption,
                pixel_of(title_colour));
     for (const TDataSkinSysButton& b : s.SysButtons) {
         // The buttons of a normal, not maximised window with both boxes.
         if (b.Bitmap.empty() || b.Align != 1 || b.Visibility == 1) continue;
-        const int bw = b.Bitmap.width() / b.Frame;
+        const int bw = frame_size(b.Bitmap, b.Frame).width;
         const int frame = active || b.Frame < 4 ? 1 : 4;
-        DrawStripFrame(w, Rect::from_size(W - b.Xcoord, b.Ycoord, bw, b.Bitmap.height()), strip_of(b), frame,
-                       true);
+        DrawStripFrame(w, Rect::from_size(W - bounded(b.Xcoord), bounded(b.Ycoord), bw, b.Bitmap.height()),
+                       strip_of(b), frame, true);
     }
 
     int client_top = top;
@@ -96,8 +110,9 @@ Rect paint_frame(MutableImageView w, const SkinModel& s, bool active, std::strin
         const int bar_height = 20;
         const Rect bar{left, top, W - right, top + bar_height};
         const TDataSkinObject& m = *s.MenuBar;
-        DrawThreeSlice(w, bar, strip_of(m, true), active ? 1 : 2, {m.LeftWidth, 0, m.RightWidth, 0}, false);
-        int x = bar.left + m.LeftWidth + 4;
+        const Margins caps = margins_of(m);
+        DrawThreeSlice(w, bar, strip_of(m, true), active ? 1 : 2, {caps.left, 0, caps.right, 0}, false);
+        int x = bar.left + caps.left + 4;
         for (std::string_view entry : menu) {
             const int width = label_width(entry) + 10;
             draw_text_centred(w, {x, bar.top, x + width, bar.bottom - 1}, entry, pixel_of(s.Colours.MenuBarText));
@@ -122,7 +137,7 @@ void push_button(MutableImageView w, const SkinModel& s, const Rect& r, int stat
 
 void glyph_box(MutableImageView w, const SkinModel& s, Point at, const Image& glyphs, int frames, int frame,
                std::string_view text) {
-    const int gw = glyphs.width() / frames;
+    const int gw = frame_size(glyphs, frames).width;
     draw_cell(w, Rect::from_size(at.x, at.y + (16 - glyphs.height()) / 2, gw, glyphs.height()), glyphs, frames,
               frame);
     draw_label(w, {at.x + gw + 5, at.y}, text, pixel_of(frame == 3 ? s.Colours.ButtonShadow : s.Colours.ButtonText));
@@ -143,21 +158,22 @@ void combo_box(MutableImageView w, const SkinModel& s, const Rect& r, std::strin
     const Rect button{r.right - kScrollWidth - 2, r.top, r.right, r.bottom};
     draw_cell(w, button, s.ComboButton->Bitmap, s.ComboButton->Frame, 1);
     if (s.ExtraImages) {
-        const int gw = s.ExtraImages->Bitmap.width() / s.ExtraImages->Frame;
+        const int gw = frame_size(s.ExtraImages->Bitmap, s.ExtraImages->Frame).width;
         const int gh = s.ExtraImages->Bitmap.height();
         draw_cell(w, Rect::from_size(button.left + (button.width() - gw) / 2, r.top + (r.height() - gh) / 2, gw, gh),
                   s.ExtraImages->Bitmap, s.ExtraImages->Frame, 1);
     }
     // The sunken edge: the first cell's margins on the left, top and bottom.
     const TDataSkinObject& e = *s.SunkEdge;
-    const int cw = e.Bitmap.width() / e.Frame;
+    const int cw = frame_size(e.Bitmap, e.Frame).width;
     const int ch = e.Bitmap.height();
+    const Margins m = margins_of(e);
     const Rect edges[][2] = {
-        {{r.left, r.top, r.left + 2, r.bottom}, {0, e.TopHeight, e.LeftWidth, ch - e.BottomHeight}},
-        {{r.left, r.top, button.left, r.top + 2}, {e.LeftWidth, 0, cw - e.RightWidth, e.TopHeight}},
-        {{r.left, r.top, r.left + 2, r.top + 2}, {0, 0, e.LeftWidth, e.TopHeight}},
-        {{r.left, r.bottom - 2, button.left, r.bottom}, {e.LeftWidth, ch - e.BottomHeight, cw - e.RightWidth, ch}},
-        {{r.left, r.bottom - 2, r.left + 2, r.bottom}, {0, ch - e.BottomHeight, e.LeftWidth, ch}},
+        {{r.left, r.top, r.left + 2, r.bottom}, {0, m.top, m.left, ch - m.bottom}},
+        {{r.left, r.top, button.left, r.top + 2}, {m.left, 0, cw - m.right, m.top}},
+        {{r.left, r.top, r.left + 2, r.top + 2}, {0, 0, m.left, m.top}},
+        {{r.left, r.bottom - 2, button.left, r.bottom}, {m.left, ch - m.bottom, cw - m.right, ch}},
+        {{r.left, r.bottom - 2, r.left + 2, r.bottom}, {0, ch - m.bottom, m.left, ch}},
     };
     for (const auto& piece : edges) StretchBlit(w, piece[0], e.Bitmap.view(), piece[1]);
     draw_label(w, {r.left + 5, r.top + (r.height() - kLabelHeight) / 2}, text, pixel_of(s.Colours.WindowText));
@@ -227,7 +243,7 @@ void status_bar(MutableImageView w, const SkinModel& s, const Rect& r) {
     }
     if (s.ExtraImages) {
         const Image& grip = s.ExtraImages->Bitmap;
-        const int gw = grip.width() / s.ExtraImages->Frame;
+        const int gw = frame_size(grip, s.ExtraImages->Frame).width;
         draw_cell(w, {r.right - 1 - gw, r.bottom - 1 - grip.height(), r.right - 1, r.bottom - 1}, grip,
                   s.ExtraImages->Frame, 5);
     }
@@ -248,16 +264,17 @@ void popup_menu(MutableImageView target, const SkinModel& s, Point at) {
     for (int i = 0; i < 4; ++i) {
         if (items[i] == "-") {
             // The bottom 8 rows of frame 2: caps kept, middle stretched.
-            const TDataSkinObject& m = *s.MenuItem;
-            const int fw = m.Bitmap.width() / m.Frame;
-            const int ih = m.Bitmap.height();
+            const Image& item = s.MenuItem->Bitmap;
+            const Margins m = margins_of(*s.MenuItem);
+            const int fw = frame_size(item, s.MenuItem->Frame).width;
+            const int ih = item.height();
             const Rect dest{3, y, width - 3, y + 8};
-            StretchBlitTransparent(v, {dest.left, y, dest.left + m.LeftWidth, y + 8}, m.Bitmap.view(),
-                                   {fw, ih - 8, fw + m.LeftWidth, ih});
-            StretchBlitTransparent(v, {dest.left + m.LeftWidth, y, dest.right - m.RightWidth, y + 8}, m.Bitmap.view(),
-                                   {fw + m.LeftWidth, ih - 8, 2 * fw - m.RightWidth, ih});
-            StretchBlitTransparent(v, {dest.right - m.RightWidth, y, dest.right, y + 8}, m.Bitmap.view(),
-                                   {2 * fw - m.RightWidth, ih - 8, 2 * fw, ih});
+            StretchBlitTransparent(v, {dest.left, y, dest.left + m.left, y + 8}, item.view(),
+                                   {fw, ih - 8, fw + m.left, ih});
+            StretchBlitTransparent(v, {dest.left + m.left, y, dest.right - m.right, y + 8}, item.view(),
+                                   {fw + m.left, ih - 8, 2 * fw - m.right, ih});
+            StretchBlitTransparent(v, {dest.right - m.right, y, dest.right, y + 8}, item.view(),
+                                   {2 * fw - m.right, ih - 8, 2 * fw, ih});
             y += 8;
             continue;
         }

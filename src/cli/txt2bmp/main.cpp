@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/file_io.h"
+#include "base/standard_output.h"
 #include "convert/bmp_writer.h"
 #include "convert/converter.h"
 #include "convert/embedded_fonts.h"
@@ -162,4 +163,6 @@ int run(int argc, char** argv) {
 }  // namespace
 }  // namespace korvane::txt2bmp
 
-int main(int argc, char** argv) { return korvane::txt2bmp::run(argc, argv); }
+int main(int argc, char** argv) {
+    return korvane::finish_standard_output("txt2bmp", korvane::txt2bmp::run(argc, argv));
+}

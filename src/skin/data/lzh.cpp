@@ -130,32 +130,45 @@ void TLZH::Decode(std::int32_t size, NextByte&& next_byte, PutByte&& put_byte) {
     }
 }
 
+namespace {
+
+// One code byte from a block function, or 0 past the end of the code; stops
+// the decoder once it asks for more than kLzhBytesPastCode bytes past the end.
+template <class ReadBlock>
+class CodeBytes {
+public:
+    explicit CodeBytes(ReadBlock read_block) : read_block_(read_block) {}
+    std::uint8_t operator()() {
+        std::uint8_t byte = 0;
+        std::uint16_t actual = 0;
+        read_block_(&byte, 1, actual);
+        if (actual == 1) return byte;
+        if (++bytes_past_end_ > kLzhBytesPastCode) throw ElzhException(kLzhCodeEndsMessage);
+        return 0;
+    }
+
+private:
+    ReadBlock read_block_;
+    int bytes_past_end_ = 0;
+};
+
+}  // namespace
+
 void TLZH::Unpack(std::int32_t size, const ReadBlockFn& read_block,
                   const WriteBlockFn& write_block) {
-    Decode(
-        size,
-        [&] {
-            std::uint8_t byte = 0;
-            std::uint16_t actual = 0;
-            read_block(&byte, 1, actual);
-            return actual == 1 ? byte : std::uint8_t(0);
-        },
-        [&](std::uint8_t byte) {
-            std::uint16_t actual = 0;
-            write_block(&byte, 1, actual);
-        });
+    Decode(size, CodeBytes(std::cref(read_block)), [&](std::uint8_t byte) {
+        std::uint16_t actual = 0;
+        write_block(&byte, 1, actual);
+    });
 }
 
 // The same one byte per call, bound to the streams without going through std::function.
 void TLZH::Unpack(std::int32_t size) {
     Decode(
         size,
-        [this] {
-            std::uint8_t byte = 0;
-            std::uint16_t actual = 0;
-            ReadBlock(&byte, 1, actual);
-            return actual == 1 ? byte : std::uint8_t(0);
-        },
+        CodeBytes([this](std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual) {
+            ReadBlock(buffer, count, actual);
+        }),
         [this](std::uint8_t byte) {
             std::uint16_t actual = 0;
             WriteBlock(&byte, 1, actual);
@@ -168,8 +181,7 @@ std::vector<std::uint8_t> ExpandLzhStream(std::span<const std::uint8_t> stream) 
                                    int(stream.size())));
     const std::int32_t size = ByteReader(stream).i32le();
     const std::size_t code_bytes = stream.size() - 4;
-    // Every symbol costs at least one bit and yields at most 60 bytes.
-    if (size > std::int64_t(code_bytes) * 8 * kLongestMatch)
+    if (size > (std::int64_t(code_bytes) + kLzhBytesPastCode) * kLzhMaxExpansion)
         throw ElzhException("LZH : Size " + std::to_string(size) + " is more than " +
                             std::to_string(code_bytes) + " bytes of code can hold");
     std::vector<std::uint8_t> output;

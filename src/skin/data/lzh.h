@@ -18,6 +18,16 @@ public:
 };
 
 inline constexpr const char* kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
+inline constexpr const char* kLzhCodeEndsMessage = "LZH : The code ends before its size is reached";
+
+// The bit buffer looks up to two bytes ahead of the bits it has used, so a
+// complete code may be read a little past its end; those bytes read as zero.
+// Asking for more than this many bytes past the end stops the decoder.
+inline constexpr int kLzhBytesPastCode = 4;
+// Every symbol takes at least one bit, and a match (at most 60 bytes) at
+// least nine more for its distance: a code byte never stands for more than
+// 8 * 60 / 10 = 48 bytes.
+inline constexpr int kLzhMaxExpansion = 48;
 
 class TLZH {
 public:
@@ -38,8 +48,10 @@ public:
     void WriteBlock(const std::uint8_t* buffer, std::uint16_t count, std::uint16_t& actual);
 
     // Expands the code into size bytes, one byte per block call. Missing input
-    // reads as zero bits. The last match is copied whole, so the output may run
-    // up to 59 bytes past size. Nothing happens for a size of 0 or less.
+    // reads as zero bits, up to kLzhBytesPastCode bytes; asking for more throws
+    // ElzhException(kLzhCodeEndsMessage). The last match is copied whole, so
+    // the output may run up to 59 bytes past size. Nothing happens for a size
+    // of 0 or less.
     void Unpack(std::int32_t size, const ReadBlockFn& read_block, const WriteBlockFn& write_block);
     // The same with the stream-bound block functions.
     void Unpack(std::int32_t size);
@@ -56,7 +68,8 @@ private:
 };
 
 // Expands a whole stream. Refuses, with ElzhException, a stream too short for
-// its size field and a size its code could never hold.
+// its size field and, before decoding, a size more than kLzhMaxExpansion
+// times its code (and the bytes past it) could hold.
 std::vector<std::uint8_t> ExpandLzhStream(std::span<const std::uint8_t> stream);
 
 }  // namespace korvane

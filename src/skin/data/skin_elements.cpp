@@ -1,7 +1,5 @@
 #include "skin/data/skin_elements.h"
 
-#include "base/bmp.h"
-#include "base/error.h"
 #include "base/strings.h"
 #include "skin/data/colour_text.h"
 
@@ -99,28 +97,6 @@ std::int32_t DerivedGlyphFrames(const Image& strip) {
 }
 
 }  // namespace
-
-Image FetchSkinBitmap(std::string_view value, const SkinMemberLookup& members, std::string_view* refusal) {
-    std::string_view unused;
-    std::string_view& why = refusal ? *refusal : unused;
-    const std::string_view file_name = value.substr(value.find_last_of("\\/:") + 1);
-    const std::size_t dot = file_name.rfind('.');
-    if (file_name.empty() || dot == std::string_view::npos || file_name.substr(dot) != ".bmp") {
-        why = "names no \".bmp\" file";
-        return Image();
-    }
-    const std::vector<std::uint8_t> bytes = members(file_name);
-    if (bytes.empty()) {
-        why = "names a member the package does not hold (or an empty one)";
-        return Image();
-    }
-    try {
-        return decode_bmp(bytes);
-    } catch (const DecodeError&) {
-        why = "names a member that is not a valid bitmap";
-        return Image();
-    }
-}
 
 TDataSkinBorder ReadFrameBorder(const SkinDefinitionSource& source, const std::string& name) {
     const IniFile& ini = source.ini;

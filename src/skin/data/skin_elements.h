@@ -8,26 +8,20 @@
 #include <vector>
 
 #include "base/ini.h"
+#include "skin/data/skin_images.h"
 #include "skin/data/skin_model.h"
 
 namespace korvane {
 
-// The bitmap an image key names: the member of the value's file-name part,
-// taken only when its extension is exactly ".bmp". Anything else, a missing
-// or empty member, or one that is not a valid bitmap, gives an empty image;
-// `refusal`, when given, then says which of these it was.
-Image FetchSkinBitmap(std::string_view value, const SkinMemberLookup& members,
-                      std::string_view* refusal = nullptr);
-
 struct SkinDefinitionSource {
     const IniFile& ini;
-    const SkinMemberLookup& members;
+    SkinImages& images;
     const ImageKeyNotice* notice = nullptr;
 
     Image Bitmap(std::string_view section, std::string_view key) const {
         const std::string value = ini.read_string(section, key, "");
         std::string_view refusal;
-        Image image = FetchSkinBitmap(value, members, &refusal);
+        Image image = images.Fetch(value, &refusal);
         if (image.empty() && !value.empty() && notice && *notice) (*notice)(section, key, value, refusal);
         return image;
     }

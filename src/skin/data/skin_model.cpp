@@ -4,6 +4,7 @@
 #include "base/strings.h"
 #include "skin/data/colour_text.h"
 #include "skin/data/skin_elements.h"
+#include "skin/data/skin_images.h"
 #include "skin/data/skin_reader.h"
 
 namespace korvane {
@@ -36,7 +37,8 @@ std::vector<Color> ReadExtraColours(const IniFile& ini) {
 SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members,
                              const ImageKeyNotice* notice) {
     const IniFile ini(definition);
-    const SkinDefinitionSource source{ini, members, notice};
+    SkinImages images(members);
+    const SkinDefinitionSource source{ini, images, notice};
     SkinModel skin;
     skin.SkinName = ini.read_string("TitlebarSkin", "SkinName", "");
     skin.BorderLeft = ReadFrameBorder(source, "Left");

@@ -56,16 +56,24 @@ TEST(LzhDecoder, HandMadeStreamsOfTheStartingTree) {
     EXPECT_EQ(Expand({1, 0, 0, 0, 0x8E, 0x00, 0x00}), "     ");
 }
 
-TEST(LzhDecoder, MissingInputReadsAsZeroBits) {
+TEST(LzhDecoder, MissingInputReadsAsZeroBitsForAFewBytesThenStops) {
     // Ends after the first code byte; the padded stream spells out the zeros.
     const Bytes cut = {3, 0, 0, 0, 0x8C};
     EXPECT_EQ(Expand(cut), "   ");
+    Bytes padded = cut;
+    padded.resize(padded.size() + 4, 0);
+    EXPECT_EQ(Expand(padded), "   ");
+    // Forty bytes need far more code than one byte and four of zeros.
     const Bytes symbols_from_nothing = {40, 0, 0, 0, 0x8C};
-    Bytes padded = symbols_from_nothing;
+    try {
+        ExpandLzhStream(symbols_from_nothing);
+        FAIL() << "decoding ran on past the end of the code";
+    } catch (const ElzhException& e) {
+        EXPECT_STREQ(e.what(), "LZH : The code ends before its size is reached");
+    }
+    padded = symbols_from_nothing;
     padded.resize(padded.size() + 64, 0);
-    const Bytes expanded = ExpandLzhStream(symbols_from_nothing);
-    EXPECT_GE(expanded.size(), 40u);
-    EXPECT_EQ(expanded, ExpandLzhStream(padded));
+    EXPECT_GE(ExpandLzhStream(padded).size(), 40u);
 }
 
 TEST(LzhDecoder, BlockFunctionsAreCalledOneBytePerCall) {
@@ -122,13 +130,19 @@ TEST(LzhDecoder, RefusesStreamsThatCannotHoldTheirSize) {
     } catch (const ElzhException& e) {
         EXPECT_STREQ(e.what(), "LZH : Stream of 3 bytes is too short for its 4-byte size");
     }
-    // One code byte holds at most 8 symbols of 60 bytes.
-    EXPECT_GE(ExpandLzhStream(Bytes{0xE0, 0x01, 0, 0, 0}).size(), 480u);
+    // A code byte stands for at most 48 bytes (a 60-byte match takes ten bits);
+    // one byte of code and the four read past it hold 240.
     try {
-        ExpandLzhStream(Bytes{0xE1, 0x01, 0, 0, 0});
-        FAIL() << "size 481 from one code byte was accepted";
+        ExpandLzhStream(Bytes{0xF1, 0, 0, 0, 0});
+        FAIL() << "size 241 from one code byte was accepted";
     } catch (const ElzhException& e) {
-        EXPECT_STREQ(e.what(), "LZH : Size 481 is more than 1 bytes of code can hold");
+        EXPECT_STREQ(e.what(), "LZH : Size 241 is more than 1 bytes of code can hold");
+    }
+    try {
+        ExpandLzhStream(Bytes{0xF0, 0, 0, 0, 0});
+        FAIL() << "240 bytes from zero bits were accepted";
+    } catch (const ElzhException& e) {
+        EXPECT_STREQ(e.what(), "LZH : The code ends before its size is reached");
     }
     try {
         ExpandLzhStream(Bytes{0xFF, 0xFF, 0xFF, 0x7F});

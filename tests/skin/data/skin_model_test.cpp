@@ -49,17 +49,17 @@ TEST(SkinBitmapFetch, TakesTheFileNamePartAndOnlyALowerCaseBmpExtension) {
     SkinFiles files;
     files.Strip("frame.bmp", 3, 2).Raw("empty.bmp", {}).Raw("broken.bmp", {'B', 'M', 1, 2});
     const SkinMemberLookup lookup = files.Lookup();
-    EXPECT_EQ(FetchSkinBitmap("frame.bmp", lookup).size(), (Size{3, 2}));
-    EXPECT_EQ(FetchSkinBitmap("skins\\frame.bmp", lookup).size(), (Size{3, 2}));
-    EXPECT_EQ(FetchSkinBitmap("C:\\skins/frame.bmp", lookup).size(), (Size{3, 2}));
-    EXPECT_EQ(FetchSkinBitmap("FRAME.bmp", lookup).size(), (Size{3, 2}));
-    EXPECT_TRUE(FetchSkinBitmap("frame.BMP", lookup).empty());
-    EXPECT_TRUE(FetchSkinBitmap("frame", lookup).empty());
-    EXPECT_TRUE(FetchSkinBitmap("skins\\", lookup).empty());
-    EXPECT_TRUE(FetchSkinBitmap("", lookup).empty());
-    EXPECT_TRUE(FetchSkinBitmap("other.bmp", lookup).empty());
-    EXPECT_TRUE(FetchSkinBitmap("empty.bmp", lookup).empty());
-    EXPECT_TRUE(FetchSkinBitmap("broken.bmp", lookup).empty());
+    EXPECT_EQ(SkinImages(lookup).Fetch("frame.bmp").size(), (Size{3, 2}));
+    EXPECT_EQ(SkinImages(lookup).Fetch("skins\\frame.bmp").size(), (Size{3, 2}));
+    EXPECT_EQ(SkinImages(lookup).Fetch("C:\\skins/frame.bmp").size(), (Size{3, 2}));
+    EXPECT_EQ(SkinImages(lookup).Fetch("FRAME.bmp").size(), (Size{3, 2}));
+    EXPECT_TRUE(SkinImages(lookup).Fetch("frame.BMP").empty());
+    EXPECT_TRUE(SkinImages(lookup).Fetch("frame").empty());
+    EXPECT_TRUE(SkinImages(lookup).Fetch("skins\\").empty());
+    EXPECT_TRUE(SkinImages(lookup).Fetch("").empty());
+    EXPECT_TRUE(SkinImages(lookup).Fetch("other.bmp").empty());
+    EXPECT_TRUE(SkinImages(lookup).Fetch("empty.bmp").empty());
+    EXPECT_TRUE(SkinImages(lookup).Fetch("broken.bmp").empty());
 }
 
 TEST(SkinModel, FrameBordersReadPersonalityKeysWithTheirDefaults) {

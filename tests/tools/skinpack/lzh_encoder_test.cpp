@@ -54,6 +54,21 @@ TEST(LzhEncoder, TinyInputsRoundTrip) {
         ExpectRoundTrip(FromText(text));
 }
 
+TEST(LzhEncoder, StoredStreamsAreLiteralsOnlyAndRoundTrip) {
+    // Three spaces as three 8-bit literals, where CompressLzh sends one match.
+    const Bytes spaces = StoreLzh(FromText("   "));
+    EXPECT_EQ(spaces.size(), 4u + 3u);
+    EXPECT_NE(spaces, CompressLzh(FromText("   ")));
+    EXPECT_EQ(ExpandLzhStream(spaces), FromText("   "));
+    const Bytes zeros(5000, 0);
+    const Bytes stored = StoreLzh(zeros);
+    EXPECT_EQ(ExpandLzhStream(stored), zeros);
+    // No matches: once learnt, a zero byte costs one bit, not the tenth of one a match gives.
+    EXPECT_GT(stored.size(), zeros.size() / 8);
+    const Bytes random = RandomBytes(50000, 2);
+    EXPECT_EQ(ExpandLzhStream(StoreLzh(random)), random);
+}
+
 TEST(LzhEncoder, ThreeSpacesAreOneMatchIntoTheRingFill) {
     // The starting tree's code for a 3-byte match, then distance 0, padded: the hand-made stream.
     EXPECT_EQ(CompressLzh(FromText("   ")), (Bytes{3, 0, 0, 0, 0x8C, 0x00, 0x00}));

@@ -87,7 +87,7 @@ TEST(SkinpackCheck, ImageKeysThatGiveNoImageNameTheirReason) {
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(
         r.out,
-        "[Buttons] RadioButton: \"radio.bmp\" names a member that is not a valid bitmap\n"
+        "[Buttons] RadioButton: \"radio.bmp\" names a member that is not a valid bitmap within the skin's pixel budget\n"
         "[ComboButton] Image: \"combo.bmp\" names a member the package does not hold (or an empty one)\n"
         "[Headerbar] Image: \"header.png\" names no \".bmp\" file\n");
     EXPECT_NE(r.err.find(": 3 problems found\n"), std::string::npos) << r.err;

@@ -3,13 +3,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/strings.h"
 #include "skinpack/archive_writer.h"
 #include "skinpack/cli.h"
 #include "skinpack/lzh_encoder.h"
+#include "skinpack/member_names.h"
 
 namespace korvane::skinpack {
 namespace {
@@ -133,6 +136,88 @@ TEST_F(SkinpackCli, UnpackWritesNothingOutsideTheDirectory) {
         EXPECT_FALSE(fs::exists(dir_ / "escape.bmp"));
         EXPECT_FALSE(fs::exists(dir_ / "out" / "fine.bmp"));
     }
+}
+
+// The files in a folder and their contents, to compare before and after.
+std::map<std::string, std::string> FolderContents(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        std::string content;
+        if (entry.is_regular_file()) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        files[entry.path().filename().string()] = content;
+    }
+    return files;
+}
+
+TEST_F(SkinpackCli, UnpackNeverWritesThroughALinkAlreadyInTheFolder) {
+    const ArchiveMember members[] = {{"a.bmp", {'A'}}, {"b.bmp", {'B'}}};
+    Write("two.skn", PackSkin(members));
+    fs::create_directories(dir_ / "out");
+    std::error_code error;
+    fs::create_symlink(dir_ / "victim", dir_ / "out" / "b.bmp", error);
+    if (error) GTEST_SKIP() << "no symbolic links here: " << error.message();
+    EXPECT_EQ(Run({"unpack", Path("two.skn"), Path("out")}), 1);
+    EXPECT_EQ(err_.str(), "skinpack: \"" + (dir_ / "out" / "b.bmp").string() +
+                              "\" is a symbolic link: skinpack does not write through links\n");
+    EXPECT_FALSE(fs::exists(dir_ / "victim"));
+    EXPECT_FALSE(fs::exists(dir_ / "out" / "a.bmp"));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir_ / "out" / "b.bmp")));
+}
+
+TEST_F(SkinpackCli, UnpackIsAllOrNothing) {
+    // The second member's name is longer than any file system allows.
+    const std::string too_long(300, 'n');
+    const ArchiveMember members[] = {{"a.bmp", {'N', 'E', 'W'}}, {too_long, {'L'}}};
+    Write("long.skn", PackSkin(members));
+
+    // Into a folder it makes: the folder is gone again, with the folders made for it.
+    EXPECT_EQ(Run({"unpack", Path("long.skn"), Path("made/out")}), 1);
+    EXPECT_EQ(err_.str().rfind("skinpack: cannot write \"" + Path("made/out"), 0), 0u)
+        << err_.str();
+    EXPECT_FALSE(fs::exists(dir_ / "made"));
+
+    // Into a folder that holds a file of a member's name: the file keeps its bytes.
+    fs::create_directories(dir_ / "out");
+    Write("out/a.bmp", "old");
+    Write("out/notes.txt", "mine");
+    const auto before = FolderContents(dir_ / "out");
+    EXPECT_EQ(Run({"unpack", Path("long.skn"), Path("out")}), 1);
+    EXPECT_EQ(FolderContents(dir_ / "out"), before);
+
+    // And a folder of a member's name stops the unpack before anything is written.
+    const ArchiveMember blocked[] = {{"a.bmp", {'N'}}, {"sub", {'S'}}};
+    Write("blocked.skn", PackSkin(blocked));
+    fs::create_directories(dir_ / "out" / "sub");
+    EXPECT_EQ(Run({"unpack", Path("blocked.skn"), Path("out")}), 1);
+    EXPECT_EQ(err_.str(), "skinpack: \"" + (dir_ / "out" / "sub").string() +
+                              "\" is in the way: it is not a plain file\n");
+    EXPECT_EQ(Read("out/a.bmp"), "old");
+}
+
+TEST_F(SkinpackCli, NamesAreShownWithControlBytesEscaped) {
+    const ArchiveMember members[] = {{"\x1B[2J.bmp", {1}}, {"tab\there.bmp", {2, 3}}};
+    Write("ctl.skn", PackSkin(members));
+    EXPECT_EQ(Run({"list", Path("ctl.skn")}), 0);
+    EXPECT_EQ(out_.str(), "\\x1B[2j.bmp\t1\ntab\\x09here.bmp\t2\n");
+    EXPECT_EQ(Run({"unpack", Path("ctl.skn"), Path("out")}), 1);
+    EXPECT_EQ(err_.str(), "skinpack: member name \"\\x1B[2j.bmp\" is not a plain file name\n");
+}
+
+TEST_F(SkinpackCli, UnpackRefusesWindowsDeviceNames) {
+    for (const std::string name : {"con", "NUL.bmp", "Com1.txt", "lpt9 .bmp", "aux.", "conout$"}) {
+        EXPECT_TRUE(IsReservedDeviceName(name)) << name;
+        const ArchiveMember members[] = {{"fine.bmp", {1}}, {name, {2}}};
+        Write("dev.skn", PackSkin(members));
+        EXPECT_EQ(Run({"unpack", Path("dev.skn"), Path("out")}), 1) << name;
+        EXPECT_EQ(err_.str(), "skinpack: member name \"" + ascii_lower(name) +
+                                  "\" is a device name on Windows\n");
+        EXPECT_FALSE(fs::exists(dir_ / "out"));
+    }
+    for (const std::string name : {"console.bmp", "com10.bmp", "com0", "nul_x.bmp", "lpt.bmp", "x.con"})
+        EXPECT_FALSE(IsReservedDeviceName(name)) << name;
 }
 
 }  // namespace

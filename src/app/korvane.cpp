@@ -1,13 +1,36 @@
 // korvane.exe: start-up of the text-to-picture tool.
+//   korvane.exe [--skin FILE.skn]
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app/hot_label.h"
 #include "app/main_form.h"
 #include "app/pic_show.h"
+#include "app/start_options.h"
+#include "base/win32_text.h"
 #include "framework/core/class_registry.h"
 #include "framework/win/application.h"
 #include "skin/controls/control_skins.h"
 #include "skin/data/skin_reader_notice.h"
 #include "skin/engine/registration.h"
+
+namespace {
+
+// The program's arguments, as UTF-8, without the program's name.
+std::vector<std::string> CommandLineArguments() {
+    int count = 0;
+    std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
+    std::vector<std::string> args;
+    for (int i = 1; argv && i < count; ++i) args.push_back(korvane::narrow(argv.get()[i]));
+    return args;
+}
+
+}  // namespace
 
 int main() {
     using namespace korvane;
@@ -22,6 +45,9 @@ int main() {
         SetSkinNoticeSink([&](const std::string& notice) {
             application.MessageBox(notice, application.Title(), MB_OK | MB_ICONWARNING);
         });
+        const StartOptions options = ParseStartOptions(CommandLineArguments());
+        if (!options.problem.empty()) ShowSkinNotice(options.problem);
+        TMainForm::StartSkinFile = options.skin_file;
         application.CreateForm<TMainForm>();
         Form1 = application.CreateForm<TForm1>();
         application.Run();

@@ -7,7 +7,9 @@
 #include "app/form_fields.h"
 #include "app/message_boxes.h"
 #include "app/pic_show.h"
+#include "app/start_options.h"
 #include "app/titles.h"
+#include "base/file_io.h"
 #include "convert/converter.h"
 #include "framework/win/application.h"
 #include "framework/win/resources.h"
@@ -76,10 +78,41 @@ void TMainForm::FormCreate(TObject*) {
     SaveDlg->SetInitialDir(here);
     SourceFileName.clear();
     TargetFileName.clear();
-    SwitchSkinOn();
+    SwitchSkinOn(StartSkinFile);
 }
 
-void TMainForm::SwitchSkinOn() {
+namespace {
+
+// Loads the package at path into data and switches skinning on. When the file
+// cannot be read or the package is refused, says so once, with the reason,
+// and leaves data Empty.
+bool WearSkinFile(TSkinData& data, const std::string& path) {
+    std::string reason;
+    SkinNoticeSink previous = SetSkinNoticeSink([&reason](const std::string& m) {
+        if (reason.empty()) reason = m;
+    });
+    bool loaded = false;
+    try {
+        const std::string bytes = read_file(path);
+        loaded = data.LoadFromPackage(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    } catch (const std::exception& e) {
+        reason = e.what();
+    }
+    SetSkinNoticeSink(std::move(previous));
+    if (!loaded) {
+        ShowSkinNotice(SkinFileNotice(path, reason.empty() ? "not a skin package" : reason));
+        return false;
+    }
+    data.SetActive(true);
+    return true;
+}
+
+}  // namespace
+
+void TMainForm::SwitchSkinOn(const std::string& skin_file) {
+    if (!skin_file.empty()) {
+        if (WearSkinFile(*SkinData1, skin_file)) return;
+    }
     if (SkinStore1->Store().Count() == 0) {
         ShowSkinNotice(kSkinMissingNotice);
         return;

@@ -34,7 +34,11 @@ public:
     // SkinStore1 and switches skinning on; every window of the tool then wears
     // the skin as it is first activated. A missing or damaged package is said
     // once (as a skin notice) and the tool goes on with the plain look.
-    void SwitchSkinOn();
+    // With skin_file, that package is worn instead; one that cannot be read
+    // or is refused is said once, and the stored skin is worn.
+    void SwitchSkinOn(const std::string& skin_file = {});
+    // The package the command line asked for (--skin), worn from creation on.
+    static inline std::string StartSkinFile;
 
     // From the stored layout, in its order.
     TPanel* Panel1 = nullptr;

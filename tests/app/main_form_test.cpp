@@ -197,6 +197,40 @@ TEST_F(MainFormTest, AMissingOrDamagedSkinPackageIsSaidOnceAndTheToolGoesOnPlain
     SetSkinNoticeSink(std::move(previous));
 }
 
+// --skin: another package is worn; one that cannot be used is said once, with
+// its reason, and the stored skin is worn.
+TEST_F(MainFormTest, ASkinFileReplacesTheStoredSkinAndABadOneIsSaidOnce) {
+    std::vector<std::string> notices;
+    SkinNoticeSink previous = SetSkinNoticeSink([&](const std::string& m) { notices.push_back(m); });
+    const std::string night = KORVANE_TEST_DATA "/../../data/skins/night.skn";
+    form_->SwitchSkinOn(night);
+    EXPECT_TRUE(notices.empty());
+    EXPECT_EQ(form_->SkinData1->SkinName(), "Korvane Night");
+    EXPECT_TRUE(form_->SkinData1->Active());
+    form_->Show();
+    PumpUntil([&] { return SkinManager->IsSkinnedWindow(form_->Handle()); });
+    EXPECT_EQ(form_->GetColor(), form_->SkinData1->Colours().ButtonFace);
+
+    testing::TempDir dir;
+    const std::string damaged = dir.file("damaged.skn"), missing = dir.file("missing.skn");
+    const std::uint8_t bytes[] = {0x10, 0, 0, 0, 1, 2, 3};
+    testing::write_bytes(damaged, std::string(std::begin(bytes), std::end(bytes)));
+    for (const std::string& path : {damaged, missing}) {
+        notices.clear();
+        form_->SwitchSkinOn(path);
+        ASSERT_EQ(notices.size(), 1u) << path;
+        const std::string head = "The skin \"" + path + "\" cannot be used (";
+        const std::string tail = "): the tool keeps its own skin";
+        EXPECT_EQ(notices[0].substr(0, head.size()), head);
+        ASSERT_GT(notices[0].size(), head.size() + tail.size()) << notices[0];
+        EXPECT_EQ(notices[0].substr(notices[0].size() - tail.size()), tail);
+        EXPECT_EQ(form_->SkinData1->SkinName(), "Korvane Indigo");
+        EXPECT_FALSE(form_->SkinData1->Empty());
+        EXPECT_TRUE(form_->SkinData1->Active());
+    }
+    SetSkinNoticeSink(std::move(previous));
+}
+
 TEST_F(MainFormTest, TenLinesShowTheirPercentagesThenTheTitle) {
     testing::TempDir dir;
     std::string text;

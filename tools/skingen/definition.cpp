@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "metrics.h"
+#include "palette.h"
 
 namespace korvane::skingen {
 
@@ -13,6 +14,7 @@ using namespace metrics;
 // Writes INI text with Windows line ends.
 class IniText {
 public:
+    explicit IniText(Theme theme) : theme_(theme) {}
     void section(std::string_view name) {
         if (!text_.empty()) text_ += "\r\n";
         text_ += "[";
@@ -26,6 +28,12 @@ public:
         text_ += "\r\n";
     }
     void key(std::string_view name, int value) { key(name, std::to_string(value)); }
+    // A colour as the theme shows it, written "R G B".
+    void colour(std::string_view name, Pixel art) {
+        const Pixel p = Recolour(theme_, art);
+        key(name, std::to_string((p >> 16) & 0xFF) + " " + std::to_string((p >> 8) & 0xFF) + " " +
+                      std::to_string(p & 0xFF));
+    }
     void margins(int left, int top, int right, int bottom) {
         key("LeftWidth", left);
         key("TopHeight", top);
@@ -35,6 +43,7 @@ public:
     const std::string& text() const { return text_; }
 
 private:
+    Theme theme_;
     std::string text_;
 };
 
@@ -78,26 +87,28 @@ void write_buttons(IniText& ini) {
     ini.key("Tile", 0);
     ini.key("CheckButton", "checkbox.bmp");
     ini.key("RadioButton", "radio.bmp");
-    ini.key("NormalColour2", "59 97 131");
-    ini.key("PressedColour2", "40 74 59");
-    ini.key("MouseOverColour2", "40 74 59");
+    ini.colour("NormalColour2", pixel_rgb(59, 97, 131));
+    ini.colour("PressedColour2", pixel_rgb(40, 74, 59));
+    ini.colour("MouseOverColour2", pixel_rgb(40, 74, 59));
 }
 
 void write_colours(IniText& ini) {
     ini.section("Colours");
-    ini.key("ButtonFace", "213 222 242");
-    ini.key("ButtonText", "0 0 0");
-    ini.key("ButtonShadow", "176 185 205");
-    ini.key("ButtonDkShadow", "102 111 131");
-    ini.key("Hilight", "96 113 191");
-    ini.key("HilightText", "255 255 255");
-    ini.key("Menu", "213 222 242");
-    ini.key("MenuText", "0 0 0");
-    ini.key("Menubar", "96 113 191");
-    ini.key("MenuBarText", "255 255 255");
-    ini.key("TitleTextActive", "255 255 255");
-    ini.key("TitleTextNoActive", "197 212 236");
-    ini.key("Scrollbar", "213 222 242");
+    ini.colour("ButtonFace", pixel_rgb(213, 222, 242));
+    ini.colour("ButtonText", pixel_rgb(0, 0, 0));
+    ini.colour("ButtonShadow", pixel_rgb(176, 185, 205));
+    ini.colour("ButtonDkShadow", pixel_rgb(102, 111, 131));
+    ini.colour("Hilight", pixel_rgb(96, 113, 191));
+    ini.colour("HilightText", pixel_rgb(255, 255, 255));
+    ini.colour("Menu", pixel_rgb(213, 222, 242));
+    ini.colour("MenuText", pixel_rgb(0, 0, 0));
+    ini.colour("Menubar", pixel_rgb(96, 113, 191));
+    ini.colour("MenuBarText", pixel_rgb(255, 255, 255));
+    ini.colour("TitleTextActive", pixel_rgb(255, 255, 255));
+    ini.colour("TitleTextNoActive", pixel_rgb(197, 212, 236));
+    ini.colour("Scrollbar", pixel_rgb(213, 222, 242));
+    // Text on window backgrounds, which are the system's and not the skin's,
+    // keeps its colour in every theme.
     ini.key("WindowText", "0 0 0");
 }
 
@@ -159,8 +170,8 @@ void write_controls(IniText& ini) {
 
     element(ini, "Tabs", "buttons-tabs.bmp", kTabSide, kTabTop, kTabSide, kTabBottom, 1);
     ini.key("Border", "tabborder.bmp");
-    ini.key("NormalColour2", "59 97 131");
-    ini.key("MouseOverColour2", "24 32 88");
+    ini.colour("NormalColour2", pixel_rgb(59, 97, 131));
+    ini.colour("MouseOverColour2", pixel_rgb(24, 32, 88));
 
     element(ini, "StatusBarEdges", "status.bmp", kStatusMargin, kStatusMargin, kStatusMargin,
             kStatusMargin, 0);
@@ -199,10 +210,10 @@ void write_scrolling(IniText& ini) {
 
 }  // namespace
 
-std::string default_skin_definition() {
-    IniText ini;
+std::string skin_definition(Theme theme) {
+    IniText ini(theme);
     ini.section("TitlebarSkin");
-    ini.key("SkinName", "Korvane Indigo");
+    ini.key("SkinName", InfoOf(theme).skin_name);
     write_frame(ini);
     write_buttons(ini);
     write_colours(ini);

@@ -18,6 +18,7 @@ constexpr Command kCommands[] = {
     {"unpack", "PACKAGE DIR", Unpack},
     {"list", "PACKAGE", List},
     {"info", "PACKAGE", Info},
+    {"check", "PACKAGE", Check},
     {"lzh-compress", "IN OUT", LzhCompress},
     {"lzh-expand", "IN OUT", LzhExpand},
 };

@@ -26,6 +26,8 @@ void List(Args args, std::ostream& out);
 void LzhCompress(Args args, std::ostream& out);
 void LzhExpand(Args args, std::ostream& out);
 void Info(Args args, std::ostream& out);
+// Lists what the engine would ignore or clamp; an Error (exit 1) when anything.
+void Check(Args args, std::ostream& out);
 
 // Runs one command line (without the program name); returns the exit code.
 int RunSkinpack(Args args, std::ostream& out, std::ostream& err);

@@ -16,9 +16,14 @@ namespace korvane {
 struct SkinDefinitionSource {
     const IniFile& ini;
     SkinImages& images;
+    const ImageKeyNotice* notice = nullptr;
 
     Image Bitmap(std::string_view section, std::string_view key) const {
-        return images.Fetch(ini.read_string(section, key, ""));
+        const std::string value = ini.read_string(section, key, "");
+        std::string_view refusal;
+        Image image = images.Fetch(value, &refusal);
+        if (image.empty() && !value.empty() && notice && *notice) (*notice)(section, key, value, refusal);
+        return image;
     }
 };
 

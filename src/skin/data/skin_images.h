@@ -23,16 +23,20 @@ public:
     // missing or empty member, one that is not a valid bitmap, or one that no
     // longer fits in the budget gives an empty image. Every image handed out
     // is charged to the budget, a repeated one as often as it is handed out.
-    Image Fetch(std::string_view value);
+    // `refusal`, when given, says why an image is empty.
+    Image Fetch(std::string_view value, std::string_view* refusal = nullptr);
 
     std::int64_t pixels_left() const { return pixels_left_; }
 
 private:
     const SkinMemberLookup& members_;
     std::int64_t pixels_left_;
-    // By member file name as written (the lookup lower-cases it); an empty
-    // image for a member that gave none.
-    std::unordered_map<std::string, Image> decoded_;
+    struct Decoded {
+        Image image;  // empty for a member that gave none
+        std::string_view refusal;
+    };
+    // By member file name in lower case.
+    std::unordered_map<std::string, Decoded> decoded_;
 };
 
 }  // namespace korvane

@@ -34,10 +34,11 @@ std::vector<Color> ReadExtraColours(const IniFile& ini) {
 
 }  // namespace
 
-SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members) {
+SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members,
+                             const ImageKeyNotice* notice) {
     const IniFile ini(definition);
     SkinImages images(members);
-    const SkinDefinitionSource source{ini, images};
+    const SkinDefinitionSource source{ini, images, notice};
     SkinModel skin;
     skin.SkinName = ini.read_string("TitlebarSkin", "SkinName", "");
     skin.BorderLeft = ReadFrameBorder(source, "Left");
@@ -77,7 +78,7 @@ SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup
     return skin;
 }
 
-SkinModel ReadSkinPackage(const TSkinReader& reader) {
+SkinModel ReadSkinPackage(const TSkinReader& reader, const ImageKeyNotice* notice) {
     std::vector<std::uint8_t> definition;
     std::string definition_name;
     reader.FindMember(kSkinDefinitionText, definition, definition_name);
@@ -88,7 +89,7 @@ SkinModel ReadSkinPackage(const TSkinReader& reader) {
     };
     return ReadSkinDefinition(
         std::string_view(reinterpret_cast<const char*>(definition.data()), definition.size()),
-        members);
+        members, notice);
 }
 
 std::optional<SkinModel> LoadSkinPackage(std::span<const std::uint8_t> package) {

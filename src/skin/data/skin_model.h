@@ -108,6 +108,10 @@ public:
 // none when the package has no such member.
 using SkinMemberLookup = std::function<std::vector<std::uint8_t>(std::string_view name)>;
 
+// Told of every image key whose non-empty value gives no image, and why.
+using ImageKeyNotice = std::function<void(std::string_view section, std::string_view key,
+                                          std::string_view value, std::string_view refusal)>;
+
 // The most pixels the images of one skin hold together (64 MB of 32-bit
 // pixels): an image named again counts again, and an image that no longer
 // fits is left empty, as a missing one is. The default skin holds about
@@ -116,7 +120,8 @@ inline constexpr std::int64_t kMaxSkinPixels = std::int64_t(1) << 24;
 
 // Reads a skin definition; every image it names is fetched through members,
 // each member decoded once, within kMaxSkinPixels.
-SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members);
+SkinModel ReadSkinDefinition(std::string_view definition, const SkinMemberLookup& members,
+                             const ImageKeyNotice* notice = nullptr);
 
 // The definition of a package is its first member whose name contains this.
 inline constexpr std::string_view kSkinDefinitionText = ".ini";
@@ -124,7 +129,7 @@ inline constexpr std::string_view kSkinDefinitionText = ".ini";
 class TSkinReader;
 // Reads the definition of an open package; its images come from the package.
 // A package without a definition gives a model of defaults.
-SkinModel ReadSkinPackage(const TSkinReader& reader);
+SkinModel ReadSkinPackage(const TSkinReader& reader, const ImageKeyNotice* notice = nullptr);
 
 // Opens a skin package and reads its definition. Empty when the package
 // reader refuses the package (it has shown why); decoder failures

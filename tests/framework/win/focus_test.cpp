@@ -208,12 +208,16 @@ TEST_F(FocusTest, AMessageDialogFocusesItsFirstButtonAndReturnPressesIt) {
         UserDriver user([&](DWORD ui) {
             HWND box = WaitForWindow(ui, [](HWND w) { return ClassNameOf(w) == L"TMessageForm"; });
             if (!box) return;
-            // The focus of the dialog's thread once it differs from `before`.
-            auto focus_after = [ui](HWND before) {
+            // The focus of the dialog's thread once it is on one of the dialog's
+            // controls other than `before` (right after the box appears the focus
+            // may still be on the window that opened it).
+            auto focus_after = [ui, box](HWND before) {
                 GUITHREADINFO info{};
                 info.cbSize = sizeof(info);
                 for (int i = 0; i < 200; ++i) {
-                    if (GetGUIThreadInfo(ui, &info) && info.hwndFocus && info.hwndFocus != before) break;
+                    if (GetGUIThreadInfo(ui, &info) && info.hwndFocus && info.hwndFocus != before &&
+                        IsChild(box, info.hwndFocus))
+                        break;
                     Sleep(10);
                 }
                 return info.hwndFocus;

@@ -23,30 +23,10 @@
 #include "framework/win/stdctrls.h"
 #include "skin/controls/control_skins.h"
 #include "skin/controls/skin_control.h"
+#include "support/timing.h"
 
 namespace korvane {
 namespace {
-
-// Milliseconds per call of each job: rounds taking turns, median round.
-std::vector<double> MsPerCall(int count, const std::vector<std::function<void()>>& jobs) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    constexpr int kRounds = 11;
-    std::vector<std::vector<double>> rounds(jobs.size());
-    for (int round = 0; round < kRounds; ++round)
-        for (std::size_t j = 0; j < jobs.size(); ++j) {
-            QueryPerformanceCounter(&start);
-            for (int i = 0; i < count; ++i) jobs[j]();
-            QueryPerformanceCounter(&end);
-            rounds[j].push_back(double(end.QuadPart - start.QuadPart) * 1000.0 / double(frequency.QuadPart) / count);
-        }
-    std::vector<double> medians;
-    for (auto& r : rounds) {
-        std::sort(r.begin(), r.end());
-        medians.push_back(r[kRounds / 2]);
-    }
-    return medians;
-}
 
 // Wine answers 0 to GetGuiResources: then the live handles are counted.
 int LiveGdiObjects() {

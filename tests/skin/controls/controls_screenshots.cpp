@@ -19,7 +19,7 @@
 #include "framework/win/comctrls.h"
 #include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
-#include "framework/win/gallery/gallery_form.h"
+#include "gallery/gallery_form.h"
 #include "framework/win/group_box.h"
 #include "framework/win/list_boxes.h"
 #include "framework/win/list_view.h"

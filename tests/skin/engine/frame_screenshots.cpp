@@ -17,7 +17,7 @@
 #include "base/file_io.h"
 #include "framework/win/application.h"
 #include "framework/win/buttons.h"
-#include "framework/win/gallery/gallery_form.h"
+#include "gallery/gallery_form.h"
 #include "framework/win/menus.h"
 #include "framework/win/stdctrls.h"
 #include "skin/engine/popup_menu.h"

@@ -1,11 +1,11 @@
-#include "framework/win/gallery/gallery_pages.h"
+#include "gallery/gallery_pages.h"
 
 #include <memory>
 #include <utility>
 
 #include "framework/win/application.h"
 #include "framework/win/dtpicker.h"
-#include "framework/win/gallery/gallery_menus.h"
+#include "gallery/gallery_menus.h"
 #include "framework/win/menus.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/tabset.h"

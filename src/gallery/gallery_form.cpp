@@ -1,4 +1,4 @@
-#include "framework/win/gallery/gallery_form.h"
+#include "gallery/gallery_form.h"
 
 #include <windows.h>
 
@@ -13,8 +13,8 @@
 #include "framework/win/dialogs.h"
 #include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
-#include "framework/win/gallery/gallery_menus.h"
-#include "framework/win/gallery/gallery_pages.h"
+#include "gallery/gallery_menus.h"
+#include "gallery/gallery_pages.h"
 #include "framework/win/group_box.h"
 #include "framework/win/header_control.h"
 #include "framework/win/list_boxes.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "framework/win/application.h"
-#include "framework/win/gallery/gallery_form.h"
+#include "gallery/gallery_form.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace korvane;

@@ -152,7 +152,7 @@ void TGalleryForm::AddChoices(int top) {
     sizes->SetCaption("&Size");
     sizes->Items().SetText("Small\nMedium\nLarge\n");
     sizes->SetItemIndex(1);
-    auto* left = Make<TRadioButton>(this, 304, top + 8, 120, 17);
+    auto* left = Make<TRadioButton>(this, 304, top + 8, 76, 17);
     left->SetCaption("Text &left");
     left->SetAlignment(taLeftJustify);
     auto* right = Make<TRadioButton>(this, 304, top + 30, 120, 17);

@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <string>
 
-#include "base/bmp.h"
-#include "base/file_io.h"
 #include "framework/win/application.h"
 #include "framework/win/buttons.h"
 #include "framework/win/check_buttons.h"
@@ -32,27 +30,13 @@
 #include "framework/win/up_down.h"
 #include "skin/controls/control_skins.h"
 #include "skin/controls/skin_control.h"
+#include "support/screenshots.h"
 
 namespace korvane {
 namespace {
 
-void Settle() {
-    for (int i = 0; i < 20; ++i) {
-        Application->ProcessMessages();
-        Sleep(15);
-    }
-}
-
-void Save(HWND window, const std::string& path) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    TBitmap shot;
-    shot.SetSize(r.right - r.left, r.bottom - r.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    write_file_replacing(path, encode_bmp(shot.View()));
-}
+using screenshots::Save;
+using screenshots::Settle;
 
 TWinSkinForm* Attach(TSkinData& skin, TCustomForm& form) {
     form.Show();

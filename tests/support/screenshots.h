@@ -1,0 +1,60 @@
+#pragma once
+// What the screenshot programs share: letting the windows settle and saving
+// a window as the screen shows it (BMP files that scripts/screenshots.sh
+// turns into docs/images/*.png).
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "base/bmp.h"
+#include "base/file_io.h"
+#include "framework/win/application.h"
+#include "framework/win/bitmap.h"
+
+namespace korvane::screenshots {
+
+// Lets every window handle what is queued and paint, for about 300 ms (more
+// than the skin manager's 250 ms delay).
+inline void Settle() {
+    for (int i = 0; i < 20; ++i) {
+        Application->ProcessMessages();
+        Sleep(15);
+    }
+}
+
+// Saves the window as the screen shows it, with `margin` pixels of what is
+// around it (within the screen), so that shaped corners show.
+inline void Save(HWND window, const std::string& path, int margin = 0) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    r.left = std::max(0L, r.left - margin);
+    r.top = std::max(0L, r.top - margin);
+    r.right = std::min(long(GetSystemMetrics(SM_CXSCREEN)), r.right + margin);
+    r.bottom = std::min(long(GetSystemMetrics(SM_CYSCREEN)), r.bottom + margin);
+    TBitmap shot;
+    shot.SetSize(r.right - r.left, r.bottom - r.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    write_file_replacing(path, encode_bmp(shot.View()));
+}
+
+// A window over the whole screen, at the bottom of the order and never
+// active: the desk the pictures show around the windows.
+inline HWND Desk() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = CreateSolidBrush(RGB(58, 110, 140));
+    wc.lpszClassName = L"KorvaneDesk";
+    RegisterClassW(&wc);
+    HWND desk = CreateWindowExW(WS_EX_NOACTIVATE, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0,
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    SetWindowPos(desk, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return desk;
+}
+
+}  // namespace korvane::screenshots

@@ -86,6 +86,7 @@ public:
     }
     void ComputeFrameMetrics() override { form_->ComputeFrameMetrics(); }
     void ApplySkinChange() override { form_->ApplySkinChange(); }
+    TWinSkinForm& Form() const { return *form_; }
 
 private:
     TWinSkinForm* form_;  // freed by Release
@@ -234,6 +235,13 @@ bool TSkinManage::UnskinWindow(HWND window) {
     forms_.erase(it);
     skinning->Unskin(true);
     return true;
+}
+
+TWinSkinForm* TSkinManage::SkinFormOf(HWND window) const {
+    for (const auto& f : forms_)
+        if (f->Window() == window)
+            if (auto* skinning = dynamic_cast<const WinSkinFormSkinning*>(f.get())) return &skinning->Form();
+    return nullptr;
 }
 
 bool TSkinManage::IsSkinnedWindow(HWND window) const {

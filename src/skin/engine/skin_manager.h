@@ -84,6 +84,9 @@ public:
     // Lets go of the window's form-skinning object; false when it has none.
     bool UnskinWindow(HWND window);
     bool IsSkinnedWindow(HWND window) const;
+    // The engine's form-skinning object of a skinned window; null when the
+    // window has none or another kind of object.
+    TWinSkinForm* SkinFormOf(HWND window) const;
     // The skin data component that serves the window; null when none is registered.
     TSkinData* FindSkinData(HWND window);
     // The form skin question, asked of the first sfMainform component; yes without one.

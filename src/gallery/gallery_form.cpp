@@ -87,13 +87,10 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
 
     auto* button = Make<TButton>(panel, 220, 40, 90, 25);
     button->SetCaption("&Message");
-    button->OnClick = [](TObject*) { MessageDlg("A framework message dialog.", mtInformation, {mbOK}); };
+    button->OnClick = [this](TObject*) { ShowMessageDialog(); };
     auto* open = Make<TButton>(panel, 320, 40, 90, 25);
     open->SetCaption("&Open...");
-    open->OnClick = [this](TObject*) {
-        dialog_->SetFilter("Txt files(*.txt)|*.txt|All files(*.*)|*.*");
-        if (dialog_->Execute()) status_->SetCaption(dialog_->FileName());
-    };
+    open->OnClick = [this](TObject*) { ShowOpenDialog(); };
 
     progress_ = Make<TProgressBar>(panel, 220, 76, 190, 17);
     progress_->SetPosition(35);
@@ -133,6 +130,13 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     AddGalleryMenus(*this, images, report, [] { ShowGalleryMdiFrame(); });
     // Everything after the tool bar (the first control) moves down below it.
     for (int i = 1; i < ControlCount(); ++i) Controls(i)->SetTop(Controls(i)->Top() + tool_bar_height);
+}
+
+void TGalleryForm::ShowMessageDialog() { MessageDlg("A framework message dialog.", mtInformation, {mbOK}); }
+
+void TGalleryForm::ShowOpenDialog() {
+    dialog_->SetFilter("Txt files(*.txt)|*.txt|All files(*.*)|*.*");
+    if (dialog_->Execute()) status_->SetCaption(dialog_->FileName());
 }
 
 // Check boxes, radio buttons, a radio group, speed buttons, a track bar

@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "framework/win/stdctrls.h"
 #include "framework/win/window_test_support.h"
 #include "gallery/gallery_form.h"
 #include "gallery/gallery_pages.h"
@@ -19,6 +17,7 @@
 #include "skin/engine/registration.h"
 #include "skin/engine/skin_manager.h"
 #include "skin/engine/skinned_window.h"
+#include "support/run_later.h"
 
 namespace korvane {
 namespace {
@@ -28,30 +27,10 @@ using testing::Capture;
 using testing::ClassNameOf;
 using testing::Differences;
 using testing::FrameDifferences;
+using testing::RunLater;
 using testing::WindowSize;
 
 const std::string kShippedSkins = KORVANE_TEST_DATA "/../../data/skins";
-
-// Runs `work` once, from a timer of the thread: inside whatever modal loop
-// is running by then.
-std::function<void()> later_work;
-void CALLBACK RunLater(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    std::function<void()> work = std::move(later_work);
-    later_work = nullptr;
-    if (work) work();
-}
-void Later(std::function<void()> work) {
-    later_work = std::move(work);
-    SetTimer(nullptr, 0, 100, RunLater);
-}
-
-TButton* ButtonCaptioned(TForm& form, const std::string& caption) {
-    for (int i = 0; i < form.ComponentCount(); ++i)
-        if (auto* button = dynamic_cast<TButton*>(form.Components(i)); button && button->Caption() == caption)
-            return button;
-    return nullptr;
-}
 
 class GallerySkinSwitching : public testing::FrameworkTest {
 protected:
@@ -120,8 +99,8 @@ TEST_F(GallerySkinSwitching, FiftySwitchesReachEveryOpenWindowThenOffAndOnAndNot
 
     bool ran = false;
     // Inside the message dialog's loop, the open dialog's; inside that, the switches.
-    Later([&] {
-        Later([&] {
+    RunLater([&] {
+        RunLater([&] {
             ran = true;
             const HWND message = testing::WaitForWindow(GetCurrentThreadId(), [](HWND w) {
                 return ClassNameOf(w) == L"TMessageForm";
@@ -198,13 +177,13 @@ TEST_F(GallerySkinSwitching, FiftySwitchesReachEveryOpenWindowThenOffAndOnAndNot
             EXPECT_EQ(testing::WindowCountOfThread(), windows_before);
             EXPECT_EQ(testing::LiveGdiObjects(), gdi_before);
         });
-        ButtonCaptioned(*gallery, "&Open...")->Click();
+        gallery->ShowOpenDialog();
         const HWND message = testing::WaitForWindow(GetCurrentThreadId(), [](HWND w) {
             return ClassNameOf(w) == L"TMessageForm";
         });
         PostMessageW(message, WM_CLOSE, 0, 0);
     });
-    ButtonCaptioned(*gallery, "&Message")->Click();
+    gallery->ShowMessageDialog();
     EXPECT_TRUE(ran);
 }
 

@@ -49,7 +49,7 @@ double Median(std::vector<double> values) {
 void UntilPainted() {
     do {
         Application->ProcessMessages();
-    } while (SkinManager->ActionPending() || GetQueueStatus(QS_PAINT) != 0);
+    } while (SkinManager->ActionPending() || HIWORD(GetQueueStatus(QS_PAINT)) != 0);
 }
 
 std::vector<HWND> ThreadWindows() {

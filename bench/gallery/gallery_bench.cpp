@@ -1,7 +1,7 @@
 // Switching the whole gallery from one skin to another, with every window of
 // it open (the gallery form, the MDI page with its children, the message
 // dialog and the open dialog, the last two in their modal loops):
-//   switch: the next shipped package chosen until every window has been
+//   switch: the next package of the folder chosen until every window has been
 //     re-applied and repainted, split into loading (the package read into the
 //     skin data component; every window drops its title-bar buttons) and
 //     re-applying with repainting (the manager's refresh, asked to run at
@@ -11,15 +11,18 @@
 // Both run in alternating rounds, so that the load of a shared machine falls
 // on both alike; medians of 11 rounds.
 //
-// Usage: gallery_bench SKINS_FOLDER   (a Windows program; bench/gallery/run.sh runs it under Wine)
+// Usage: gallery_bench SKIN_FILE   (the packages of its folder are switched;
+// a Windows program, bench/gallery/run.sh runs it under Wine)
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "base/win32_text.h"
 #include "framework/win/application.h"
 #include "gallery/gallery_form.h"
 #include "gallery/gallery_pages.h"
@@ -94,8 +97,9 @@ void Measure(TGallerySkins& skins) {
     std::printf("  ratio switch / repaint: %.2f\n", Median(total) / Median(repaint));
 }
 
-int Run(const std::string& folder) {
+int Run(const std::string& skin_file) {
     auto* gallery = Application->CreateForm<TGalleryForm>();
+    const std::string folder = narrow(std::filesystem::path(widen(skin_file)).parent_path().wstring());
     TGallerySkins& skins = AddGallerySkins(*gallery, folder, "");
     if (skins.Count() < 2) return 2;
     gallery->Show();

@@ -6,7 +6,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "base/bmp.h"
 #include "base/file_io.h"
@@ -39,6 +41,40 @@ inline void Save(HWND window, const std::string& path, int margin = 0) {
     BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
     write_file_replacing(path, encode_bmp(shot.View()));
+}
+
+// Runs the steps one by one from a timer, one every 300 ms, inside the menu
+// loop that `start` opens.
+struct Steps {
+    std::vector<std::function<void()>> script;
+    std::size_t next = 0;
+};
+inline Steps& CurrentSteps() {
+    static Steps steps;
+    return steps;
+}
+inline void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
+    Steps& steps = CurrentSteps();
+    if (steps.next < steps.script.size()) steps.script[steps.next++]();
+}
+inline void RunSteps(std::vector<std::function<void()>> script, const std::function<void()>& start) {
+    Steps& steps = CurrentSteps();
+    steps.script = std::move(script);
+    steps.next = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, NextStep);
+    start();
+    while (steps.next < steps.script.size()) {
+        Application->ProcessMessages();
+        Sleep(10);
+    }
+    KillTimer(nullptr, timer);
+    Settle();
+}
+
+// Presses a key in the open popup menu.
+inline void Key(WORD key) {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    if (popup) PostMessageW(popup, WM_KEYDOWN, key, 0);
 }
 
 // A window over the whole screen, at the bottom of the order and never

@@ -26,6 +26,8 @@
 namespace korvane {
 namespace {
 
+using screenshots::Key;
+using screenshots::RunSteps;
 using screenshots::Save;
 using screenshots::Settle;
 
@@ -46,30 +48,6 @@ LRESULT CALLBACK PopupHook(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_DESTROYWND)
         std::erase_if(popups, [window](const auto& p) { return p->Window == window; });
     return CallNextHookEx(nullptr, code, wparam, lparam);
-}
-
-// Runs the steps one by one from a timer, inside the menu loop that one of them opens.
-std::vector<std::function<void()>> steps;
-std::size_t next_step = 0;
-void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
-    if (next_step < steps.size()) steps[next_step++]();
-}
-void RunSteps(std::vector<std::function<void()>> script, const std::function<void()>& start) {
-    steps = std::move(script);
-    next_step = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, NextStep);
-    start();
-    while (next_step < steps.size()) {
-        Application->ProcessMessages();
-        Sleep(10);
-    }
-    KillTimer(nullptr, timer);
-    Settle();
-}
-
-void Key(WORD key) {
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    if (popup) PostMessageW(popup, WM_KEYDOWN, key, 0);
 }
 
 HWND PlainWindow() {

@@ -43,8 +43,8 @@ void TGallerySkins::SetSkinOn(bool on) {
 }
 
 void TGallerySkins::ShowChoice() {
-    for (int i = 0; i < int(package_items_.size()); ++i)
-        if (i == worn_) package_items_[std::size_t(i)]->SetChecked(true);
+    // The radio items of one group: checking one clears the others.
+    if (worn_ >= 0 && worn_ < int(package_items_.size())) package_items_[std::size_t(worn_)]->SetChecked(true);
     if (on_item_) on_item_->SetChecked(SkinOn());
     if (OnChoice) OnChoice(SkinOn() && worn_ >= 0 ? Name(worn_) : std::string());
 }

@@ -30,6 +30,24 @@ std::string SkinFileNotice(const std::string& path, const std::string& reason) {
     return "The skin \"" + path + "\" cannot be used (" + reason + "): the tool keeps its own skin";
 }
 
+namespace {
+
+// Reads the whole file into bytes; false, having read no more than limit + 1
+// bytes, when it holds more than limit.
+bool ReadAtMost(const std::string& path, std::uint64_t limit, std::vector<std::uint8_t>& bytes) {
+    InputFile file(path);
+    if (file.size_hint() > limit) return false;
+    bytes.reserve(std::size_t(file.size_hint()));
+    std::vector<char> piece(64 * 1024);
+    while (const std::size_t got = file.read(piece)) {
+        if (bytes.size() + got > limit) return false;
+        bytes.insert(bytes.end(), piece.begin(), piece.begin() + std::ptrdiff_t(got));
+    }
+    return true;
+}
+
+}  // namespace
+
 SkinFile ReadSkinFile(const std::string& path) {
     std::string reason;
     SkinNoticeSink previous = SetSkinNoticeSink([&reason](const std::string& m) {
@@ -38,9 +56,10 @@ SkinFile ReadSkinFile(const std::string& path) {
     SkinFile file;
     bool wearable = false;
     try {
-        const std::string bytes = read_file(path);
-        file.bytes.assign(bytes.begin(), bytes.end());
-        wearable = LoadSkinPackage(file.bytes).has_value();
+        if (ReadAtMost(path, kMaxSkinFileBytes, file.bytes))
+            wearable = LoadSkinPackage(file.bytes).has_value();
+        else
+            reason = "larger than " + std::to_string(kMaxSkinFileBytes) + " bytes";
     } catch (const std::exception& e) {
         reason = e.what();
     }

@@ -21,10 +21,15 @@ StartOptions ParseStartOptions(std::span<const std::string> args);
 // What the tool says when the skin asked for cannot be used.
 std::string SkinFileNotice(const std::string& path, const std::string& reason);
 
+// The largest skin package file a program reads (64 MB; the shipped ones hold
+// about 13 KB).
+inline constexpr std::uint64_t kMaxSkinFileBytes = std::uint64_t(1) << 26;
+
 // A skin package file as a program reads it before wearing it: its bytes
 // when the engine can wear them, or else the notice that says why not
-// (SkinFileNotice with the read error, the package reader's first notice, or
-// "not a skin package"). The reader's notices are not shown on their own.
+// (SkinFileNotice with the read error, "larger than 67108864 bytes", the
+// package reader's first notice, or "not a skin package"). The reader's
+// notices are not shown on their own.
 struct SkinFile {
     std::vector<std::uint8_t> bytes;
     std::string notice;

@@ -77,6 +77,14 @@ TEST(SkinFile, AFileThatCannotBeWornGivesOneNoticeWithTheFirstReasonAndNoBytes) 
     EXPECT_FALSE(refused.Wearable());
     EXPECT_TRUE(refused.bytes.empty());
     EXPECT_EQ(refused.notice, SkinFileNotice(empty, "Skin package is damaged: the header is incomplete"));
+
+    // A file larger than any package is not read into memory.
+    const std::string huge = FileOf("huge-skin.skn", "");
+    std::filesystem::resize_file(huge, kMaxSkinFileBytes + 1);
+    const SkinFile too_large = ReadSkinFile(huge);
+    EXPECT_TRUE(too_large.bytes.empty());
+    EXPECT_EQ(too_large.notice, SkinFileNotice(huge, "larger than 67108864 bytes"));
+    std::filesystem::remove(huge);
     // The reader's own notices are not shown besides.
     EXPECT_TRUE(said.empty());
     SetSkinNoticeSink(std::move(previous));

@@ -1,6 +1,7 @@
 #include "gallery/gallery_skins.h"
 
 #include <algorithm>
+#include <cwctype>
 #include <filesystem>
 #include <system_error>
 
@@ -78,7 +79,9 @@ std::vector<std::string> FindSkinFiles(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(widen(folder), error)) {
         std::error_code kind;
         const auto& path = entry.path();
-        if (entry.is_regular_file(kind) && path.extension() == L".skn") files.push_back(narrow(path.wstring()));
+        std::wstring extension = path.extension().wstring();
+        std::transform(extension.begin(), extension.end(), extension.begin(), std::towlower);
+        if (entry.is_regular_file(kind) && extension == L".skn") files.push_back(narrow(path.wstring()));
     }
     std::sort(files.begin(), files.end());
     return files;

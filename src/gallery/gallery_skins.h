@@ -64,7 +64,7 @@ private:
     TMenuItem* on_item_ = nullptr;
 };
 
-// The skin package files of a folder (*.skn), by name; none when the folder
+// The skin package files of a folder (*.skn, in any case), by name; none when the folder
 // cannot be read.
 std::vector<std::string> FindSkinFiles(const std::string& folder);
 

@@ -80,6 +80,7 @@ TEST_F(GallerySkinList, TheFolderPackagesAreListedByNameAndDefaultIsWornWithoutA
 TEST_F(GallerySkinList, ThePackageAskedForIsWornAndListedOnceAndAFileThatCannotBeWornIsSaidOnce) {
     Copy("default.skn", "default.skn");
     Copy("night.skn", "night.skn");
+    Write("notes.txt", "not a package, not listed");
     const std::string damaged = Write("damaged.skn", std::string("\0\0\0\0", 4));
     const std::string outside = (std::filesystem::temp_directory_path() / "korvane-silver.skn").string();
     std::filesystem::copy_file(std::filesystem::path(kShippedSkins) / "silver.skn", outside,
@@ -102,13 +103,15 @@ TEST_F(GallerySkinList, ThePackageAskedForIsWornAndListedOnceAndAFileThatCannotB
 }
 
 TEST_F(GallerySkinList, APackageAskedForThatCannotBeWornIsSaidOnceAndTheDefaultIsWorn) {
-    Copy("night.skn", "a-night.skn");
+    Copy("night.skn", "a-night.SKN");
     Copy("default.skn", "default.skn");
     const std::string missing = (folder_ / "missing.skn").string();
     auto* gallery = app_->CreateForm<TGalleryForm>();
     TGallerySkins& skins = AddGallerySkins(*gallery, folder_.string(), missing);
     EXPECT_EQ(said_, std::vector<std::string>{SkinFileNotice(missing, "File not found")});
     EXPECT_EQ(skins.Name(skins.Worn()), "default");
+    ASSERT_EQ(skins.Count(), 2);
+    EXPECT_EQ(skins.Name(0), "a-night");
 }
 
 TEST_F(GallerySkinList, WithoutAWearablePackageTheGallerySaysSoOnceAndGoesOnPlain) {

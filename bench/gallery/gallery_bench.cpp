@@ -3,7 +3,8 @@
 // dialog and the open dialog, the last two in their modal loops):
 //   switch: the next package of the folder chosen until every window has been
 //     re-applied and repainted, split into loading (the package read into the
-//     skin data component; every window drops its title-bar buttons) and
+//     skin data component, every window dropping its title-bar buttons, the
+//     Skin menu's check and the caption following) and
 //     re-applying with repainting (the manager's refresh, asked to run at
 //     once instead of 250 ms later, and every paint it causes);
 //   peer: the same windows repainted without a switch (frames, client areas

@@ -31,22 +31,11 @@
 #include "skin/controls/control_skins.h"
 #include "skin/engine/registration.h"
 #include "skin/engine/skin_manager.h"
+#include "support/timing.h"
 #include "support/run_later.h"
 
 namespace korvane {
 namespace {
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Handles messages until the manager has nothing pending and no window of the
 // thread waits to be painted.

@@ -23,6 +23,9 @@
 #include "skin/controls/skin_radio_button.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/controls/skinned_controls.h"
+#include "framework/win/input_support.h"
+#include "skin/draw/menu_layout.h"
+#include "skin/engine/menu_script.h"
 #include "skin/engine/skin_manager.h"
 
 namespace korvane::testing {
@@ -61,6 +64,26 @@ std::string KindOf(TControlSkins& skins, HWND control) {
     return object ? std::string(object->ClassName()) : "none";
 }
 
+// The visible dialog (the settings dialog, a message box) the window owns.
+HWND OwnedDialog(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{owner, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (ClassNameOf(window) == L"#32770" && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s.owner) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 // The modal settings dialog, opened by the main window's menu command: once
 // ready(dialog) holds (or after three seconds) and its paints are done,
 // check(dialog) runs inside the dialog's own modal loop, then the button
@@ -85,25 +108,9 @@ private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         if (current_) current_->Step();
     }
-    HWND Dialog() const {
-        HWND found = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM out) {
-                wchar_t name[16] = {};
-                GetClassNameW(window, name, 16);
-                if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) {
-                    *reinterpret_cast<HWND*>(out) = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        return found && GetWindow(found, GW_OWNER) == main_ ? found : nullptr;
-    }
     void Step() {
         const auto waited = std::chrono::steady_clock::now() - start_;
-        HWND dialog = Dialog();
+        HWND dialog = OwnedDialog(main_);
         if (!dialog) return;
         if (checked_) {
             // It should have closed by now.
@@ -187,6 +194,67 @@ TEST_F(PlainProgram, TheMainWindowItsMenuBarAndItsButtonWearTheSkin) {
     TControlSkins& skins = *ControlsOf(main_);
     EXPECT_EQ(KindOf(skins, GetDlgItem(main_, IDC_OPEN_SETTINGS)), "TSkinButton");
     EXPECT_EQ(KindOf(skins, GetDlgItem(main_, IDC_SUMMARY)), "none");
+}
+
+TEST_F(PlainProgram, ItsDropDownAndMessageBoxWearTheSkinAndTheChosenCommandRuns) {
+    Start();
+    TWinSkinForm& form = *SkinFormOf(main_);
+    bool popup_skinned = false;
+    Image popup_shot;
+    HWND box = nullptr;
+    bool box_started = false;
+    int box_frame_differences = -1;
+    std::string box_button;
+    Script script({[&] {
+                       const std::vector<HWND> popups = open_popups();
+                       if (popups.empty()) return;
+                       popup_skinned = SkinManager->IsSkinnedPopup(popups.back());
+                       popup_shot = Capture(popups.back());
+                   },
+                   [] {
+                       // About... is the Help drop-down's first item, selected on opening.
+                       const std::vector<HWND> popups = open_popups();
+                       if (!popups.empty()) PostMessageW(popups.back(), WM_KEYDOWN, VK_RETURN, 0);
+                   },
+                   [] {},  // the message box comes up and wears the skin
+                   [&] {
+                       box = OwnedDialog(main_);
+                       if (!box) return;
+                       box_started = Started(box);
+                       if (box_started) {
+                           box_frame_differences = FrameDifferences(box, *SkinFormOf(box), true);
+                           box_button = KindOf(*ControlsOf(box), GetDlgItem(box, IDOK));
+                       }
+                       PostMessageW(box, WM_COMMAND, IDOK, 0);
+                   }});
+    RECT outer{};
+    GetWindowRect(main_, &outer);
+    const Rect& help = form.MenuBar->Items[2]->BoundsRect;
+    ClickAt({outer.left + (help.left + help.right) / 2, outer.top + (help.top + help.bottom) / 2});
+    PumpUntil([&] { return script.Done(); });
+    Pump(20);
+    ASSERT_TRUE(script.Done());
+
+    // The drop-down has the skin's 3-pixel border.
+    EXPECT_TRUE(popup_skinned);
+    ASSERT_FALSE(popup_shot.empty());
+    const TDataSkinObject& element = *Model().MenuBackground;
+    const Image want = BuildNineSlice({popup_shot.width(), popup_shot.height()}, Strip{element.Bitmap.view(), 1, false},
+                                      1, {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight},
+                                      element.Tile != 0);
+    const int w = want.width(), h = want.height();
+    EXPECT_EQ(Differences(popup_shot, {0, 0}, want,
+                          [&](Point p) {
+                              return p.x >= kPopupBorder && p.y >= kPopupBorder && p.x < w - kPopupBorder &&
+                                     p.y < h - kPopupBorder;
+                          }),
+              0);
+    // The message box the command showed wore the skin, and its button closed it.
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box_started);
+    EXPECT_EQ(box_frame_differences, 0);
+    EXPECT_EQ(box_button, "TSkinButton");
+    EXPECT_FALSE(IsWindow(box));
 }
 
 TEST_F(PlainProgram, TheSettingsDialogAndItsStandardControlsWearTheSkin) {

@@ -67,6 +67,9 @@ void CALLBACK ShootDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     const RECT owner = BoundsOf(main_window);
     SetWindowPos(dialog, HWND_TOP, owner.left + 150, owner.top + 110, 0, 0, SWP_NOSIZE);
     Settle();
+    // Moved, it is painted whole once more before the picture.
+    RedrawWindow(dialog, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Settle();
     RECT both = BoundsOf(main_window);
     const RECT over = BoundsOf(dialog);
     UnionRect(&both, &both, &over);

@@ -348,6 +348,31 @@ TEST_F(PlainProgram, SwitchedOffEveryWindowHasItsOwnFrameAndTheProgramStillWorks
     EXPECT_EQ(GetMenu(main_), nullptr);
 }
 
+TEST_F(PlainProgram, SwitchedOffWhileTheDialogIsOpenBothWindowsGetTheirOwnFramesBack) {
+    Start();
+    ModalDialog::Run(
+        main_, Started,
+        [&](HWND dialog) {
+            RECT before{};
+            GetClientRect(dialog, &before);
+            DisableSkinning();
+            Pump(2);
+            for (HWND window : {main_, dialog}) {
+                EXPECT_FALSE(AnswersSkinQuery(window));
+                EXPECT_FALSE(HasRegion(window));
+            }
+            RECT client{};
+            GetClientRect(dialog, &client);
+            EXPECT_TRUE(EqualRect(&client, &before));
+            EXPECT_NE(GetMenu(main_), nullptr);
+            // The dialog goes on working with its own look.
+            SetDlgItemTextW(dialog, IDC_NAME, L"Unskinned");
+            CheckDlgButton(dialog, IDC_STATUS_LINE, BST_UNCHECKED);
+        },
+        IDOK);
+    EXPECT_EQ(TextOf(GetDlgItem(main_, IDC_SUMMARY)), "Name: Unskinned, colour: Indigo, level 5, small");
+}
+
 TEST_F(PlainProgram, TwentySwitchesOffAndOnLeaveWindowsAndGdiObjectsAsTheyWere) {
     Start();
     auto cycle = [&] {

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,33 @@ TEST_F(BarsAndPickers, ATabSetShowsNoPartialTabAndItsScrollerGetsTheSkinsArrows)
     ASSERT_NE(arrows, nullptr);
     EXPECT_EQ(arrows->Horizontal, 1);
     EXPECT_EQ(static_cast<TSkinTab31*>(skins.FindControlByHandle(tab_set->Handle()))->UpDown, arrows);
+}
+
+TEST_F(BarsAndPickers, AfterASkinChangeATabSetIsDrawnFromTheNewTabsImage) {
+    TSkinData data(nullptr);
+    data.SetSkinFile(kDefaultSkin);
+    TForm* form = NewForm();
+    TTabSet* tab_set = NewTabSet(form, 320, "Alpha\nBeta\n");
+    tab_set->SetTabIndex(0);
+    TControlSkins& skins = Skin(*form, data);
+    auto* object = dynamic_cast<TSkinTab31*>(skins.FindControlByHandle(tab_set->Handle()));
+    ASSERT_NE(object, nullptr);
+    data.SetSkinFile(KORVANE_TEST_DATA "/../../data/skins/night.skn");
+    ASSERT_FALSE(data.Empty());
+    skins.ApplySkinChange();
+    Image turned = data.Skin().Tabs->Bitmap;
+    FlipVertical(turned.mutable_view());
+    ASSERT_EQ(object->TabImage.width(), turned.width());
+    ASSERT_EQ(object->TabImage.height(), turned.height());
+    // The images hold the same pixels; the night skin's differ from the default's.
+    auto differing = [](const Image& a, const Image& b) {
+        int n = 0;
+        for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+            for (int x = 0; x < std::min(a.width(), b.width()); ++x) n += rgb_of(a.at(x, y)) != rgb_of(b.at(x, y));
+        return n;
+    };
+    EXPECT_EQ(differing(object->TabImage, turned), 0);
+    EXPECT_GT(differing(data.Skin().Tabs->Bitmap, Model().Tabs->Bitmap), 0);
 }
 
 // A skin with a frame and no Tabs element.

@@ -5,8 +5,8 @@
 
 #include "framework/win/buttons.h"
 #include "framework/win/check_buttons.h"
-#include "framework/win/dtpicker.h"
 #include "framework/win/comctrls.h"
+#include "framework/win/dtpicker.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
 #include "framework/win/edits.h"

@@ -216,7 +216,8 @@ TEST_F(PlainProgram, ItsDropDownAndMessageBoxWearTheSkinAndTheChosenCommandRuns)
                        const std::vector<HWND> popups = open_popups();
                        if (!popups.empty()) PostMessageW(popups.back(), WM_KEYDOWN, VK_RETURN, 0);
                    },
-                   [] {},  // the message box comes up and wears the skin
+                   [] {},  // the message box comes up
+                   [] {},  // and wears the skin
                    [&] {
                        box = OwnedDialog(main_);
                        if (!box) return;

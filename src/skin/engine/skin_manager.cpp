@@ -86,6 +86,8 @@ public:
     }
     void ComputeFrameMetrics() override { form_->ComputeFrameMetrics(); }
     void ApplySkinChange() override { form_->ApplySkinChange(); }
+    void FollowMdiMark(bool marked) override { form_->FollowMdiMark(marked); }
+    TWinSkinForm& Form() const { return *form_; }
 
 private:
     TWinSkinForm* form_;  // freed by Release
@@ -146,6 +148,9 @@ LRESULT CALLBACK TSkinManage::HookProcedure(int code, WPARAM wparam, LPARAM lpar
     case HCBT_DESTROYWND:
         manager->UnskinPopupWindow(window);
         manager->UnskinWindow(window);
+        // Skinned windows inside it (the children of an MDI frame) go with it
+        // and are not reported one by one.
+        manager->UnskinDescendants(window);
         break;
     case HCBT_ACTIVATE:
         manager->schedule_.NoteActivation();
@@ -236,6 +241,18 @@ bool TSkinManage::UnskinWindow(HWND window) {
     return true;
 }
 
+TWinSkinForm* TSkinManage::SkinFormOf(HWND window) const {
+    for (const auto& f : forms_)
+        if (f->Window() == window)
+            if (auto* skinning = dynamic_cast<const WinSkinFormSkinning*>(f.get())) return &skinning->Form();
+    return nullptr;
+}
+
+void TSkinManage::UnskinDescendants(HWND window) {
+    for (std::size_t i = forms_.size(); i-- > 0;)
+        if (i < forms_.size() && IsChild(window, forms_[i]->Window())) UnskinWindow(forms_[i]->Window());
+}
+
 bool TSkinManage::IsSkinnedWindow(HWND window) const {
     return std::any_of(forms_.begin(), forms_.end(), [&](const auto& f) { return f->Window() == window; });
 }
@@ -296,6 +313,19 @@ bool TSkinManage::ActionPending() const { return timer_ && timer_->Enabled(); }
 
 void TSkinManage::ReloadAll() {
     for (const auto& f : forms_) f->DropTitleButtons();
+}
+
+void TSkinManage::SetMdiMax(bool maximized) {
+    if (maximized == mdi_maximized_) return;
+    mdi_maximized_ = maximized;
+    for (std::size_t i = 0; i < forms_.size(); ++i) forms_[i]->FollowMdiMark(maximized);
+}
+
+bool TSkinManage::SkinMdiChild(HWND child) {
+    const bool scanning = std::exchange(scanning_, true);
+    const bool skinned = TrySkinWindow(child);
+    scanning_ = scanning;
+    return skinned;
 }
 
 void TSkinManage::TimerTick() {

@@ -68,6 +68,7 @@ public:
     void DropTitleButtons() override { log_.push_back("drop buttons " + Title()); }
     void ComputeFrameMetrics() override { log_.push_back("metrics " + Title()); }
     void ApplySkinChange() override { log_.push_back("apply " + Title()); }
+    void FollowMdiMark(bool marked) override { log_.push_back((marked ? "mdi mark on " : "mdi mark off ") + Title()); }
 
 private:
     static constexpr const wchar_t* kProp = L"KorvaneFakeSkinning";

@@ -199,7 +199,10 @@ void TWinSkinForm::Unskin() {
     mdi_client_subclass_.Remove();
     const LONG style = GetWindowLongW(Handle, GWL_STYLE);
     const bool child = (style & WS_CHILD) && MdiKind != mkChild;
-    if (!child && IsWindow(Handle)) {
+    // A maximised or minimised MDI child has the system's frame already: its
+    // size is the client window's or the icon's.
+    const bool unframed_child = MdiKind == mkChild && (IsZoomed(Handle) || IsIconic(Handle));
+    if (!child && !unframed_child && IsWindow(Handle)) {
         RECT r{};
         GetWindowRect(Handle, &r);
         POINT origin{r.left, r.top};

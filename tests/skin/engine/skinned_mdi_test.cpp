@@ -379,5 +379,54 @@ TEST_F(SkinnedMdi, AFrameDestroyedWithItsChildrenOpenLeavesNoSkinningObjectOrHan
     EXPECT_EQ(testing::LiveGdiObjects(), gdi_before);
     EXPECT_EQ(testing::WindowCountOfThread(), windows_before);
 }
+TEST_F(SkinnedMdi, TheSkinTakenOffAndPutBackWithChildrenOpenGivesBackTheirSizesAndSkinsThemAgain) {
+    TForm* one = NewChild("One", 0, 0);
+    TForm* two = NewChild("Two", 260, 0);
+    auto run = [&](SkinAction action) {
+        SkinManager->Schedule(action, 1);
+        PumpUntil([&] { return !SkinManager->ActionPending(); });
+        Pump();  // the WM_SKINSTART of the windows skinned again
+    };
+    for (bool maximise : {false, true}) {
+        if (maximise) {
+            ShowWindow(two->Handle(), SW_MAXIMIZE);
+            PumpUntil([&] { return SkinManager->MdiMaximized(); });
+            ASSERT_TRUE(SkinManager->MdiMaximized());
+        }
+        RECT one_before{}, two_before{};
+        GetClientRect(one->Handle(), &one_before);
+        GetClientRect(two->Handle(), &two_before);
+        run(SkinAction::Deactivate);
+        EXPECT_EQ(SkinManager->SkinnedWindowCount(), 0);
+        EXPECT_FALSE(SkinManager->MdiMaximized());
+        RECT area{}, client{};
+        GetClientRect(frame_->ClientHandle(), &area);
+        for (TForm* child : {one, two}) {
+            EXPECT_FALSE(HasRegion(child->Handle())) << child->Caption();
+            EXPECT_EQ(GetWindowLongW(child->Handle(), GWL_STYLE) & kCaptionButtons, kCaptionButtons);
+            GetClientRect(child->Handle(), &client);
+            const RECT& before = child == one ? one_before : two_before;
+            // A maximised child fills the client window under its own frame too.
+            if (maximise && child == two) {
+                EXPECT_EQ(from_rect(client), from_rect(area));
+            } else {
+                EXPECT_EQ(from_rect(client), from_rect(before)) << child->Caption();
+            }
+        }
+        run(SkinAction::Activate);
+        // The scan skins the children with the frame.
+        EXPECT_EQ(SkinManager->SkinnedWindowCount(), 4);  // the hidden host's too
+        EXPECT_EQ(SkinManager->MdiMaximized(), maximise);
+        if (maximise) {
+            // Behind the maximised child the other has no skinned shape either.
+            ExpectUnframedChild(two->Handle(), frame_->ClientHandle());
+            EXPECT_FALSE(HasRegion(one->Handle()));
+        } else {
+            ExpectSkinnedChild(one->Handle(), *Skinned(one->Handle()), true);
+            ExpectSkinnedChild(two->Handle(), *Skinned(two->Handle()), true);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace korvane

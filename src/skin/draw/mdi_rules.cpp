@@ -24,8 +24,6 @@ MdiChildFrame ChildFrameForMark(bool marked, MdiChildState child) {
     return MdiChildFrame::Skinned;
 }
 
-bool MarkAfterChange(bool marked, bool active_child_maximised) { return marked && active_child_maximised; }
-
 Rect BarButtonRect(const Rect& bounds, const Rect& bar) { return bounds.translated(-bar.left, -bar.top); }
 
 }  // namespace korvane

@@ -50,10 +50,6 @@ enum class MdiChildFrame {
 // frame would cut into it.
 MdiChildFrame ChildFrameForMark(bool marked, MdiChildState child);
 
-// The mark after the active child may have changed (a child button acted,
-// a child was destroyed): it stays only while the active child is maximised.
-bool MarkAfterChange(bool marked, bool active_child_maximised);
-
 // Where a button of the bar row goes in the bar's own picture, whose
 // top-left corner lies at `bar`'s in window coordinates.
 Rect BarButtonRect(const Rect& bounds, const Rect& bar);

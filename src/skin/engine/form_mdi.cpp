@@ -100,9 +100,8 @@ void TWinSkinForm::CommandActiveChild(int command) {
     const HWND child = reinterpret_cast<HWND>(SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0));
     if (!child) return;
     SendMessageW(child, WM_SYSCOMMAND, WPARAM(command), 0);
-    if (SkinManager && SkinManager->MdiMaximized() &&
-        !MarkAfterChange(true, Family().active_child_maximised))
-        SkinManager->SetMdiMax(false);
+    // The mark stays only while the child active now is maximised.
+    if (SkinManager && SkinManager->MdiMaximized() && !Family().active_child_maximised) SkinManager->SetMdiMax(false);
 }
 
 }  // namespace korvane

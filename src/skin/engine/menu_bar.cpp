@@ -138,8 +138,8 @@ void TWinSkinMenu::PaintChildButtons(TBitmap& bar, const Rect& r) {
     for (const auto& button : Form->TitleButtons) {
         const TDataSkinSysButton& record = *button->SkinButton;
         if (record.Visibility != 100 || record.Bitmap.empty() || record.Frame <= 0) continue;
-        DrawStripFrame(bar.MutableView(), BarButtonRect(button->BoundsRect, r), {record.Bitmap.view(), record.Frame, false},
-                       1, true);
+        const Strip strip{record.Bitmap.view(), record.Frame, false};
+        DrawStripFrame(bar.MutableView(), BarButtonRect(button->BoundsRect, r), strip, 1, true);
     }
     // The children follow: while one is maximised none wears the skinned frame.
     if (SkinManager && !SkinManager->MdiMaximized()) SkinManager->SetMdiMax(true);

@@ -35,14 +35,6 @@ TEST(MdiRules, WhenTheMarkGoesNormalChildrenAreFramedAgainAndOthersKeepTheirStat
     EXPECT_EQ(ChildFrameForMark(false, MdiChildState::Maximised), MdiChildFrame::Unframed);
 }
 
-TEST(MdiRules, TheMarkStaysOnlyWhileTheActiveChildIsMaximised) {
-    EXPECT_TRUE(MarkAfterChange(true, true));
-    EXPECT_FALSE(MarkAfterChange(true, false));
-    // A maximised child alone does not set the mark: the frame's bar does when it shows its buttons.
-    EXPECT_FALSE(MarkAfterChange(false, true));
-    EXPECT_FALSE(MarkAfterChange(false, false));
-}
-
 TEST(MdiRules, ABarButtonLandsInTheBarsPictureAtItsOffsetFromTheBar) {
     // Window width 400, frame 8/29: the minimise button of a 16-wide strip
     // cell laid out 48 from the right edge of the bar row.

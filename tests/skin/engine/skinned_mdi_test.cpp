@@ -223,10 +223,23 @@ TEST_F(SkinnedMdi, AMaximisedChildGivesItsThreeButtonsToTheBarWhichFollowTheMous
     PumpUntil([&] { return bool(IsIconic(two->Handle())); });
     EXPECT_TRUE(IsIconic(two->Handle()));
     Pump();
-    // The mark follows the child that is active now.
+    // The icon keeps its caption buttons; the mark follows the child that is active now.
+    EXPECT_EQ(GetWindowLongW(two->Handle(), GWL_STYLE) & kCaptionButtons, kCaptionButtons);
     BOOL maximised = FALSE;
     SendMessageW(frame_->ClientHandle(), WM_MDIGETACTIVE, 0, LPARAM(&maximised));
     EXPECT_EQ(SkinManager->MdiMaximized(), bool(maximised));
+
+    // Restored from its icon it is maximised again, or wears the skin again.
+    SendMessageW(frame_->ClientHandle(), WM_MDIRESTORE, WPARAM(two->Handle()), 0);
+    PumpUntil([&] { return !IsIconic(two->Handle()); });
+    Pump();
+    ASSERT_FALSE(IsIconic(two->Handle()));
+    EXPECT_EQ(SkinManager->MdiMaximized(), bool(IsZoomed(two->Handle())));
+    if (IsZoomed(two->Handle())) {
+        ExpectUnframedChild(two->Handle(), frame_->ClientHandle());
+    } else {
+        ExpectSkinnedChild(two->Handle(), *child, true);
+    }
 }
 
 TEST_F(SkinnedMdi, TheBarsRestoreAndCloseButtonsActOnTheActiveChild) {

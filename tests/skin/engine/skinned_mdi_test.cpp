@@ -172,6 +172,14 @@ TEST_F(SkinnedMdi, ChildrenMadeInASkinnedFrameWearTheSkinFrameAndShape) {
     EXPECT_FALSE(SkinManager->MdiMaximized());
     // A frame without a maximised child shows none of the buttons of the bar row.
     for (const TWinSysButton* b : ChildButtons(*frame)) EXPECT_FALSE(b->Visible);
+
+    // A refresh of the window menu skins the child last made again.
+    ASSERT_TRUE(SkinManager->UnskinWindow(two->Handle()));
+    EXPECT_EQ(Skinned(two->Handle()), nullptr);
+    SendMessageW(frame_->ClientHandle(), WM_MDIREFRESHMENU, 0, 0);
+    Pump();
+    ASSERT_NE(Skinned(two->Handle()), nullptr);
+    ExpectSkinnedChild(two->Handle(), *Skinned(two->Handle()), true);
 }
 
 TEST_F(SkinnedMdi, AMaximisedChildGivesItsThreeButtonsToTheBarWhichFollowTheMouse) {

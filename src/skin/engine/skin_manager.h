@@ -52,6 +52,10 @@ public:
     virtual void DropTitleButtons() = 0;
     virtual void ComputeFrameMetrics() = 0;
     virtual void ApplySkinChange() = 0;
+    // The engine's object behind it; null for a stand-in.
+    virtual TWinSkinForm* SkinForm() const { return nullptr; }
+    // The maximised-MDI-child mark changed; only an MDI child's object acts.
+    virtual void FollowMdiMark(bool marked) = 0;
 };
 
 // Makes the form-skinning object for a window.
@@ -83,6 +87,8 @@ public:
     bool TrySkinWindow(HWND window);
     // Lets go of the window's form-skinning object; false when it has none.
     bool UnskinWindow(HWND window);
+    // Lets go of every skinned window inside the window.
+    void UnskinDescendants(HWND window);
     bool IsSkinnedWindow(HWND window) const;
     // The engine's form-skinning object of a skinned window; null when the
     // window has none or another kind of object.
@@ -105,6 +111,20 @@ public:
     void Schedule(SkinAction action, unsigned delay = kActionDelay);
     // Every skinned window drops its title-bar button objects at once.
     void ReloadAll();
+    // The deactivate action now, in place of anything pending: skinning off,
+    // every window given back its own frame and repainted.
+    void UnskinAll();
+    // The form-skinning object of a skinned window; null for any other.
+    FormSkinning* FindSkinning(HWND window) const;
+
+    // An MDI child is shown maximised (set by its frame's menu bar as it shows
+    // the child's buttons, cleared as the child is restored, tiled or cascaded).
+    bool MdiMaximized() const { return mdi_maximized_; }
+    // Records the mark; every skinned MDI child follows it.
+    void SetMdiMax(bool maximized);
+    // Skins an MDI child at its frame's request (the scan's rules: the child
+    // is no longer left to its frame).
+    bool SkinMdiChild(HWND child);
 
     bool Enabled() const { return schedule_.Enabled(); }
     void SetEnabled(bool value) { schedule_.SetEnabled(value); }
@@ -144,6 +164,7 @@ private:
     std::vector<TSkinData*> skin_datas_;
     SkinActionSchedule schedule_;
     bool scanning_ = false;
+    bool mdi_maximized_ = false;
     // Whose OnSkinChanged fires after the next action.
     TSkinData* notify_target_ = nullptr;
     TSkinDataListener* previous_listener_ = nullptr;

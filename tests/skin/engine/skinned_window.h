@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/image.h"
+#include "skin/draw/blit.h"
 #include "skin/draw/drawing.h"
 #include "skin/draw/frame_geometry.h"
 #include "skin/draw/title_buttons.h"
@@ -104,7 +105,8 @@ inline int Differences(const Image& shot, Point at, const Image& expected) {
 // The whole frame as the drawing utilities compose it from the form's skin:
 // the side pieces own the corners, the top piece spans between them, the
 // title-bar buttons go over the strip (and over the side pieces where they
-// reach them).
+// reach them). The buttons of the menu-bar row are the bar's (see
+// BarWithChildButtons).
 inline Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
     const SkinModel& skin = form.SkinData->Skin();
     const int w = size.width, h = size.height;
@@ -120,7 +122,7 @@ inline Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
     put(BorderPiece(skin.BorderTop, {w - left - right, top}, true, active), {left, 0});
     for (const auto& b : form.TitleButtons) {
         const TDataSkinSysButton& r = *b->SkinButton;
-        if (!b->Visible || r.Bitmap.empty() || IsIconAction(r.Action)) continue;
+        if (!b->Visible || r.Bitmap.empty() || IsIconAction(r.Action) || r.Visibility == 100) continue;
         DrawStripFrame(frame.mutable_view(), b->BoundsRect, {r.Bitmap.view(), r.Frame, false},
                        TitleButtonFrame(active, r.Frame), true);
     }
@@ -128,13 +130,18 @@ inline Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
 }
 
 // Differences between a picture of the skinned window and the expected frame
-// outside the client area, the menu bar and the caption text.
+// outside the client area, the menu bar, the caption text and the window's icon.
 inline int FrameDifferences(const Image& shot, const TWinSkinForm& form, bool active) {
     const Size size{shot.width(), shot.height()};
     const Rect client = SkinnedClientRect({0, 0, size.width, size.height}, form.Frame(), form.MenuBarHeight);
     const Rect bar{form.FrameLeft, form.FrameTop, size.width - form.FrameRight, form.FrameTop + form.MenuBarHeight};
+    auto in_icon = [&](Point p) {
+        for (const auto& b : form.TitleButtons)
+            if (b->Visible && IsIconAction(b->SkinButton->Action) && b->BoundsRect.contains(p)) return true;
+        return false;
+    };
     return Differences(shot, {0, 0}, ExpectedFrame(form, size, active), [&](Point p) {
-        return client.contains(p) || bar.contains(p) || form.CaptionRect.contains(p);
+        return client.contains(p) || bar.contains(p) || form.CaptionRect.contains(p) || in_icon(p);
     });
 }
 inline int FrameDifferences(HWND window, const TWinSkinForm& form, bool active) {

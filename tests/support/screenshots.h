@@ -17,20 +17,27 @@
 
 namespace korvane::screenshots {
 
-// Lets every window handle what is queued and paint, for about 300 ms (more
-// than the skin manager's 250 ms delay).
-inline void Settle() {
-    for (int i = 0; i < 20; ++i) {
-        Application->ProcessMessages();
+// Lets every window handle what is queued and paint, for `rounds` times 15 ms
+// (by default about 300 ms, more than the skin manager's 250 ms delay):
+// through the application's loop in a framework program, a plain one else.
+inline void Settle(int rounds = 20) {
+    for (int i = 0; i < rounds; ++i) {
+        if (Application) {
+            Application->ProcessMessages();
+        } else {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
         Sleep(15);
     }
 }
 
-// Saves the window as the screen shows it, with `margin` pixels of what is
-// around it (within the screen), so that shaped corners show.
-inline void Save(HWND window, const std::string& path, int margin = 0) {
-    RECT r{};
-    GetWindowRect(window, &r);
+// Saves the screen under the rectangle grown by `margin` pixels (within the
+// screen), so that shaped corners show, as a BMP file.
+inline void Save(RECT r, const std::string& path, int margin = 0) {
     r.left = std::max(0L, r.left - margin);
     r.top = std::max(0L, r.top - margin);
     r.right = std::min(long(GetSystemMetrics(SM_CXSCREEN)), r.right + margin);
@@ -41,6 +48,13 @@ inline void Save(HWND window, const std::string& path, int margin = 0) {
     BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
     write_file_replacing(path, encode_bmp(shot.View()));
+}
+
+// The window as the screen shows it, with `margin` pixels around it.
+inline void Save(HWND window, const std::string& path, int margin = 0) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    Save(r, path, margin);
 }
 
 // Runs the steps one by one from a timer, one every 300 ms, inside the menu

@@ -19,8 +19,8 @@
 #include "framework/win/user_input.h"
 #include "skin/controls/skin_com_box.h"
 #include "skin/data/skin_reader.h"
-#include "skin/draw/blit.h"
 #include "skin/draw/transform.h"
+#include "combo_face.h"
 #include "skinned_controls.h"
 #include "skinpack/archive_writer.h"
 
@@ -76,38 +76,7 @@ protected:
 
 // --- combo box -------------------------------------------------------------
 
-// The combo box's skinned pieces at `size` in state `state` (1 normal, 2
-// pressed, 3 disabled, 4 hot or focused); what the control draws itself is
-// the key colour (not compared).
-Image ComboFace(Size size, int state) {
-    const SkinModel& skin = Model();
-    Image face(size.width, size.height, kKey);
-    const int s = GetSystemMetrics(SM_CXHSCROLL);
-    const Rect button{size.width - s - 2, 0, size.width, size.height};
-    for (int y = button.top; y < button.bottom; ++y)
-        for (int x = button.left; x < button.right; ++x) face.at(x, y) = Face();
-    const TDataSkinObject& combo = *skin.ComboButton;
-    DrawStripFrame(face.mutable_view(), button, Strip{combo.Bitmap.view(), combo.Frame, false}, state, true);
-    const TDataSkinObject& extra = *skin.ExtraImages;
-    const int w = extra.Bitmap.width() / extra.Frame, h = extra.Bitmap.height();
-    DrawStripFrame(face.mutable_view(),
-                   Rect::from_size(button.left + (button.width() - w) / 2, (size.height - h) / 2, w, h),
-                   Strip{extra.Bitmap.view(), extra.Frame, false}, state, true);
-    // The sunken edge: left, top, top-left corner, bottom, bottom-left corner
-    // from the first cell of SunkEdge.
-    const TDataSkinObject& edge = *skin.SunkEdge;
-    const int W = edge.Bitmap.width() / edge.Frame, H = edge.Bitmap.height();
-    const int lw = edge.LeftWidth, th = edge.TopHeight, rw = edge.RightWidth, bh = edge.BottomHeight;
-    const int l = lw > 1 ? 2 : 1, t = th > 1 ? 2 : 1, u = bh > 1 ? 2 : 1;
-    const ImageView image = edge.Bitmap.view();
-    const MutableImageView view = face.mutable_view();
-    StretchBlit(view, {0, 0, l, size.height}, image, {0, th, lw, H - bh});
-    StretchBlit(view, {0, 0, button.left, t}, image, {lw, 0, W - rw, th});
-    StretchBlit(view, {0, 0, t, t}, image, {0, 0, lw, th});
-    StretchBlit(view, {0, size.height - u, button.left, size.height}, image, {lw, H - bh, W - rw, H});
-    StretchBlit(view, {0, size.height - u, u, size.height}, image, {0, H - bh, lw, H});
-    return face;
-}
+Image ComboFace(Size size, int state) { return korvane::testing::ComboFace(Model(), Face(), size, state); }
 
 TEST_F(SkinnedFaces, AComboBoxShowsTheSkinsBorderAndButtonNormalHotPressedAndDisabled) {
     const SkinModel& skin = Model();

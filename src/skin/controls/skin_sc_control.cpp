@@ -39,7 +39,7 @@ bool TSkinScControl::BeforeMessage(TMessage& message) {
         // The system's hover painting of its own bar never runs.
         case WM_MOUSEMOVE: return false;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: return !Press(message);
+        case WM_LBUTTONDBLCLK: return !(Tracking || Press(message));  // never the system's press inside ours
         case CN_HSCROLL:
         case CN_VSCROLL:
             PressedPart = scroll_pressed_part(message.Msg == CN_VSCROLL, LOWORD(message.WParam));
@@ -82,7 +82,7 @@ void TSkinScControl::PaintTo(HDC dc, const Rect& rect) {
 }
 
 bool TSkinScControl::Press(const TMessage& message) {
-    if (!Skinned() || !Handle || Tracking) return false;
+    if (!Skinned() || !Handle) return false;
     const bool vertical = scroll_bar_of(Control)->Kind() == sbVertical;
     RECT window{};
     if (!GetWindowRect(Handle, &window)) return false;

@@ -19,7 +19,7 @@ int along(const PressedBar& target, POINT cursor) {
 }  // namespace
 
 bool RunBarPress(const PressedBar& target, int part, Point start, BarGeometry& geometry, bool& tracking,
-                 const std::shared_ptr<bool>& alive) {
+                 std::shared_ptr<bool> alive) {
     const HWND window = target.window;
     SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
     GetScrollInfo(window, target.bar, &info);
@@ -41,7 +41,9 @@ bool RunBarPress(const PressedBar& target, int part, Point start, BarGeometry& g
             PostQuitMessage(int(msg.wParam));  // the outer loop ends as asked
             break;
         }
-        if (got < 0) break;
+        // Messages sent from elsewhere are handled inside GetMessage: they
+        // may have ended the press or its owner.
+        if (got < 0 || !running()) break;
         if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) {
             tracking = false;
             if (thumb) notify(target, SB_THUMBPOSITION, pos);

@@ -34,9 +34,10 @@ struct PressedBar {
 // screen point `start`, until it ends. `geometry` and `tracking` belong to
 // the owner: the dragged thumb's offset goes into the geometry, the repeat
 // reads the thumb from it, and tracking is set while the press runs. They
-// are touched only while *alive. Returns false when the owner went away
-// meanwhile, so the caller touches nothing of it either.
+// are touched only while *alive (the press keeps its own share of the flag).
+// Returns false when the owner went away meanwhile, so the caller touches
+// nothing of it either.
 bool RunBarPress(const PressedBar& target, int part, Point start, BarGeometry& geometry, bool& tracking,
-                 const std::shared_ptr<bool>& alive);
+                 std::shared_ptr<bool> alive);
 
 }  // namespace korvane

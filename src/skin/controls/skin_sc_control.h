@@ -16,8 +16,6 @@
 
 namespace korvane {
 
-class TScrollBar;
-
 class TSkinScControl : public TSkinControl {
 public:
     static constexpr std::string_view kClassName = "TSkinScControl";

@@ -194,6 +194,8 @@ TEST_F(SkinnedFaces, AnUpDownShowsOnlyTheHalfHeldUnderTheMousePressedAndBothHalv
         EXPECT_EQ(WindowDifferences(window, UpDownFace(client, across, 1, 2)), 0) << "second held, " << across;
         LeftUp();
         Pump();
+        // The press reached the control: down (or right) one step.
+        EXPECT_EQ(control->Position(), across ? 1 : 499);
         // Held on the upper (left) half.
         MoveMouseTo(window, across ? Point{client.width / 4, client.height / 2}
                                    : Point{client.width / 2, client.height / 4});
@@ -203,12 +205,11 @@ TEST_F(SkinnedFaces, AnUpDownShowsOnlyTheHalfHeldUnderTheMousePressedAndBothHalv
         EXPECT_EQ(WindowDifferences(window, UpDownFace(client, across, 2, 1)), 0) << "first held, " << across;
         LeftUp();
         Pump();
+        EXPECT_EQ(control->Position(), across ? 0 : 500);
         control->SetEnabled(false);
         Pump();
         EXPECT_EQ(WindowDifferences(window, UpDownFace(client, across, 3, 3)), 0) << "disabled, " << across;
     }
-    // The presses reached the control: down once, then up once.
-    EXPECT_EQ(vertical->Position(), 500);
 }
 
 // --- tabs ------------------------------------------------------------------

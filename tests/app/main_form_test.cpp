@@ -28,15 +28,6 @@
 namespace korvane {
 namespace {
 
-// The control skinning of every window skinned while a test records it, as
-// the tool installs it.
-std::vector<std::pair<HWND, TControlSkins*>> recorded_skins;
-std::unique_ptr<TFormControls> recording_control_skins(TWinSkinForm& form) {
-    auto skins = std::make_unique<TControlSkins>(form);
-    recorded_skins.emplace_back(form.Handle, skins.get());
-    return skins;
-}
-
 const std::string kTitle = "文本转图片工具V1.0";
 
 struct Placement {
@@ -297,8 +288,7 @@ TEST_F(MainFormTest, FailedReadKeepsTheTitleAndReportsTheError) {
 TEST_F(MainFormTest, TheSaveDialogsNameBoxAndTypeListWearTheSkinAndATypedNameBecomesTheTarget) {
     testing::TempDir dir;
     form_->SaveDlg->SetInitialDir(narrow(dir.path().wstring()));
-    recorded_skins.clear();
-    TWinSkinForm::SetControlSkinning(&recording_control_skins);
+    InstallControlSkinning();  // as the tool's start-up does
     form_->Show();
     PumpUntil([&] { return SkinManager->IsSkinnedWindow(form_->Handle()); });
 
@@ -317,9 +307,9 @@ TEST_F(MainFormTest, TheSaveDialogsNameBoxAndTypeListWearTheSkinAndATypedNameBec
     WindowProcHook look(*form_, [&](TMessage& m, const TWndMethod& next) {
         if (m.Msg != kLook) return next(m);
         const HWND dialog = reinterpret_cast<HWND>(m.WParam);
-        TControlSkins* skins = nullptr;
-        for (auto& [window, recorded] : recorded_skins)
-            if (window == dialog) skins = recorded;
+        FormSkinning* skinning = SkinManager->FindSkinning(dialog);
+        TWinSkinForm* form = skinning ? skinning->SkinForm() : nullptr;
+        auto* skins = form ? static_cast<TControlSkins*>(form->Controls()) : nullptr;
         m.Result = 0;
         if (!skins || skins->ControlList.empty()) return;
         for (auto [box, id] : {std::pair{&name, kNameBox}, std::pair{&types, kTypeList}}) {

@@ -76,7 +76,7 @@ LRESULT TWinSkinForm::MdiClientProcedure(UINT msg, WPARAM wparam, LPARAM lparam)
         case WM_MDIDESTROY: {
             const HWND going = reinterpret_cast<HWND>(wparam);
             if (ActiveMdiChild == going) ActiveMdiChild = nullptr;
-            if (SkinManager) SkinManager->UnskinWindow(going);
+            if (SkinManager) SkinManager->UnskinWindow(going, UnskinCause::Destroyed);
             const LRESULT result = pass_on();
             if (SkinManager) SkinManager->SetMdiMax(Family().active_child_maximised);
             return result;

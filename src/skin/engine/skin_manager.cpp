@@ -75,10 +75,10 @@ public:
         else
             form_->SkinWindow(data);
     }
-    void Unskin(bool released) override {
-        // Released: the window is going, its colours need not come back.
-        if (released) form_->PaintState = TWinSkinForm::psReleasing;
-        form_->Unskin();
+    void Unskin(UnskinCause cause) override {
+        // Released or destroyed: the window's colours need not come back.
+        if (cause != UnskinCause::Deactivated) form_->PaintState = TWinSkinForm::psReleasing;
+        form_->Unskin(cause == UnskinCause::Destroyed);
     }
     void DropTitleButtons() override {
         form_->HotObject = nullptr;
@@ -120,7 +120,7 @@ TSkinManage::~TSkinManage() {
     while (!forms_.empty()) {
         std::unique_ptr<FormSkinning> skinning = std::move(forms_.back());
         forms_.pop_back();
-        skinning->Unskin(true);
+        skinning->Unskin(UnskinCause::Released);
     }
     popups_.clear();
     SetSkinDataListener(previous_listener_);
@@ -147,7 +147,7 @@ LRESULT CALLBACK TSkinManage::HookProcedure(int code, WPARAM wparam, LPARAM lpar
         break;
     case HCBT_DESTROYWND:
         manager->UnskinPopupWindow(window);
-        manager->UnskinWindow(window);
+        manager->UnskinWindow(window, UnskinCause::Destroyed);
         // Skinned windows inside it (the children of an MDI frame) go with it
         // and are not reported one by one.
         manager->UnskinDescendants(window);
@@ -232,12 +232,12 @@ bool TSkinManage::TrySkinWindow(HWND window) {
     return true;
 }
 
-bool TSkinManage::UnskinWindow(HWND window) {
+bool TSkinManage::UnskinWindow(HWND window, UnskinCause cause) {
     auto it = std::find_if(forms_.begin(), forms_.end(), [&](const auto& f) { return f->Window() == window; });
     if (it == forms_.end()) return false;
     std::unique_ptr<FormSkinning> skinning = std::move(*it);
     forms_.erase(it);
-    skinning->Unskin(true);
+    skinning->Unskin(cause);
     return true;
 }
 
@@ -255,7 +255,8 @@ TWinSkinForm* TSkinManage::SkinFormOf(HWND window) const {
 
 void TSkinManage::UnskinDescendants(HWND window) {
     for (std::size_t i = forms_.size(); i-- > 0;)
-        if (i < forms_.size() && IsChild(window, forms_[i]->Window())) UnskinWindow(forms_[i]->Window());
+        if (i < forms_.size() && IsChild(window, forms_[i]->Window()))
+            UnskinWindow(forms_[i]->Window(), UnskinCause::Destroyed);
 }
 
 TCustomForm* TSkinManage::FindForm(HWND window) const { return Screen ? Screen->FindForm(window) : nullptr; }
@@ -360,7 +361,7 @@ void TSkinManage::Deactivate() {
     while (!forms_.empty()) {
         std::unique_ptr<FormSkinning> skinning = std::move(forms_.back());
         forms_.pop_back();
-        skinning->Unskin(false);
+        skinning->Unskin(UnskinCause::Deactivated);
         RedrawWindow(skinning->Window(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }

@@ -35,6 +35,13 @@ namespace korvane {
 class TCustomForm;
 class TTimer;
 
+// Why a window is given back its own frame.
+enum class UnskinCause {
+    Deactivated,  // skinning switched off: the window gets everything back
+    Released,     // let go of by the manager (the program ends): its colours stay
+    Destroyed,    // being destroyed: its colours, size and region no longer matter
+};
+
 // What the manager needs of the form-skinning object of one window (a
 // TWinSkinForm in the program). Destroying it lets go of the object: one whose
 // window procedure is running is freed when that procedure returns.
@@ -44,9 +51,8 @@ public:
     virtual HWND Window() const = 0;
     // Attaches to a framework form, or to a plain window when form is null.
     virtual void Attach(TSkinData& data, TCustomForm* form) = 0;
-    // Gives the window back its own frame; released (by the manager, as the
-    // window goes or the program ends) leaves the window's colours alone.
-    virtual void Unskin(bool released) = 0;
+    // Gives the window back its own frame, as much of it as the cause needs.
+    virtual void Unskin(UnskinCause cause) = 0;
     // The title-bar button objects refer to the skin's button records, which
     // a load replaces: they are dropped at once and rebuilt later.
     virtual void DropTitleButtons() = 0;
@@ -86,8 +92,8 @@ public:
     // when a form-skinning object was attached.
     bool TrySkinWindow(HWND window);
     // Lets go of the window's form-skinning object; false when it has none.
-    bool UnskinWindow(HWND window);
-    // Lets go of every skinned window inside the window.
+    bool UnskinWindow(HWND window, UnskinCause cause = UnskinCause::Released);
+    // Lets go of every skinned window inside the window being destroyed.
     void UnskinDescendants(HWND window);
     bool IsSkinnedWindow(HWND window) const;
     // The engine's form-skinning object of a skinned window; null when the

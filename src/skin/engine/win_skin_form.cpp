@@ -175,7 +175,7 @@ void TWinSkinForm::ApplySkinChange() {
     PaintFrame(nullptr);
 }
 
-void TWinSkinForm::Unskin() {
+void TWinSkinForm::Unskin(bool window_dying) {
     if (Timer) Timer->SetEnabled(false);
     // A frame that lets go of its children leaves no child marked maximised.
     if (MdiKind == mkFrame && mdi_marked()) SkinManager->SetMdiMax(false);
@@ -187,7 +187,7 @@ void TWinSkinForm::Unskin() {
         if (Form && PaintState != psReleasing) Form->SetColor(SavedColor);
         // Repaint the frames in place: minimising and restoring would show a
         // hidden window and un-maximise a maximised one.
-        if (IsWindow(Handle))
+        if (!window_dying && IsWindow(Handle))
             RedrawWindow(Handle, nullptr, nullptr,
                          RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return;
@@ -206,7 +206,8 @@ void TWinSkinForm::Unskin() {
     // A maximised or minimised MDI child has the system's frame already: its
     // size is the client window's or the icon's.
     const bool unframed_child = MdiKind == mkChild && (IsZoomed(Handle) || IsIconic(Handle));
-    if (!child && !unframed_child && IsWindow(Handle)) {
+    // A window being destroyed is not resized; its region goes with it.
+    if (!window_dying && !child && !unframed_child && IsWindow(Handle)) {
         RECT r{};
         GetWindowRect(Handle, &r);
         POINT origin{r.left, r.top};
@@ -218,7 +219,7 @@ void TWinSkinForm::Unskin() {
                      SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     MenuBarHeight = 0;
-    if (IsWindow(Handle)) SetWindowRgn(Handle, nullptr, TRUE);
+    if (!window_dying && IsWindow(Handle)) SetWindowRgn(Handle, nullptr, TRUE);
     Region.reset();
     RegionSet = false;
     RegionWidth = RegionHeight = 0;

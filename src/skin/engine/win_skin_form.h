@@ -91,8 +91,10 @@ public:
     // Re-applies the skin after the skin data was reloaded.
     void ApplySkinChange();
     // Gives the window back its own frame, procedure, style bits, size and
-    // region (full), or only its colours and a repaint (light).
-    void Unskin();
+    // region (full), or only its colours and a repaint (light). A window being
+    // destroyed gets its procedure and style bits back, but is neither
+    // resized nor repainted.
+    void Unskin(bool window_dying = false);
     // Frees the object now, or once its window procedure has returned.
     void Release();
 

@@ -60,8 +60,8 @@ public:
         SetPropW(window_, kProp, this);
         old_proc_ = WNDPROC(SetWindowLongPtrW(window_, GWLP_WNDPROC, LONG_PTR(&Procedure)));
     }
-    void Unskin(bool released) override {
-        log_.push_back((released ? "release " : "unskin ") + Title());
+    void Unskin(UnskinCause cause) override {
+        log_.push_back((cause != UnskinCause::Deactivated ? "release " : "unskin ") + Title());
         if (old_proc_) SetWindowLongPtrW(window_, GWLP_WNDPROC, LONG_PTR(old_proc_));
         old_proc_ = nullptr;
     }

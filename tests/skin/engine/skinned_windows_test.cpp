@@ -2,6 +2,9 @@
 // component made in code switches the skin on, and windows come and go, or
 // the skin goes off and on, without leaving anything behind.
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -103,6 +106,48 @@ TEST_F(SkinnedWindowsTest, WindowsDestroyedFromTheirOwnMessagesLeaveNoSkinningOb
     host_->Release();  // freed on CM_RELEASE, inside its own window procedure
     PumpUntil([&] { return !IsWindow(released); });
     EXPECT_FALSE(IsWindow(released));
+    EXPECT_EQ(SkinManager->SkinnedWindowCount(), 0);
+}
+
+// Counts the frame changes and resizes asked of a window, from outside the
+// skin's own procedure.
+LRESULT CALLBACK CountFrameChanges(HWND window, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+    if (msg == WM_WINDOWPOSCHANGING) {
+        const auto& pos = *reinterpret_cast<const WINDOWPOS*>(lparam);
+        if ((pos.flags & SWP_FRAMECHANGED) || !(pos.flags & SWP_NOSIZE)) ++*reinterpret_cast<int*>(data);
+    }
+    return DefSubclassProc(window, msg, wparam, lparam);
+}
+
+TEST_F(SkinnedWindowsTest, ASkinnedFormBeingDestroyedIsNeitherResizedNorReshaped) {
+    SwitchOn();
+    auto shown = [&](const char* caption) {
+        auto* form = new TForm(app_.get());
+        form->SetCaption(caption);
+        form->SetBounds(40, 40, 300, 200);
+        form->Show();
+        PumpUntil([&] { return WearsSkin(form->Handle()); });
+        return form;
+    };
+    // Let go of while it stays: its own frame, size and shape come back.
+    TForm* kept = shown("kept");
+    ASSERT_TRUE(WearsSkin(kept->Handle()));
+    int kept_changes = 0;
+    SetWindowSubclass(kept->Handle(), CountFrameChanges, 1, reinterpret_cast<DWORD_PTR>(&kept_changes));
+    ASSERT_TRUE(SkinManager->UnskinWindow(kept->Handle()));
+    EXPECT_GT(kept_changes, 0);
+    UniqueGdi<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(kept->Handle(), region.get()), ERROR);
+    RemoveWindowSubclass(kept->Handle(), CountFrameChanges, 1);
+    delete kept;
+
+    // Destroyed: nothing is given back to a window that is going.
+    TForm* going = shown("going");
+    ASSERT_TRUE(WearsSkin(going->Handle()));
+    int going_changes = 0;
+    SetWindowSubclass(going->Handle(), CountFrameChanges, 1, reinterpret_cast<DWORD_PTR>(&going_changes));
+    delete going;
+    EXPECT_EQ(going_changes, 0);
     EXPECT_EQ(SkinManager->SkinnedWindowCount(), 0);
 }
 

@@ -17,7 +17,7 @@ LRESULT TWinSkinForm::WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam) {
     } depth(this);
     switch (msg) {
         case WM_DESTROY:
-            if (Timer) Timer->SetEnabled(false);
+            hover_timer_.Stop();
             mdi_client_subclass_.Remove();
             subclass_.Remove();
             Region.reset();
@@ -169,7 +169,10 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
         }
         case WM_NCACTIVATE:
             Active = wparam != 0;
-            if (Timer) Timer->SetEnabled(Active);
+            if (Active)
+                hover_timer_.Start(Handle);
+            else
+                hover_timer_.Stop();
             // The system paints its own caption here; the skinned one goes back over it.
             result = PassOn(msg, wparam, lparam);
             PaintFrame(nullptr);

@@ -75,12 +75,6 @@ void TWinSkinForm::SkinWindow(TSkinData& data) {
         SkinData = &data;
         data.FreeNotification(this);
     }
-    if (!Timer) {
-        Timer = std::make_unique<TTimer>(nullptr);
-        Timer->SetEnabled(false);
-        Timer->SetInterval(250);
-        Timer->OnTimer = [this](TObject*) { HoverCheck(); };
-    }
     MdiClient = find_mdi_client(Handle);
     if (!data.SkinControls().contains(xcMainMenu)) {
         light_ = true;
@@ -150,7 +144,7 @@ void TWinSkinForm::Start() {
     }
     PaintState = psNormal;
     if (!controls_ && control_skinning && SkinData && !SkinData->Empty()) controls_ = control_skinning(*this);
-    if (Timer) Timer->SetEnabled(true);
+    hover_timer_.Start(Handle);
 }
 
 void TWinSkinForm::ApplySkinChange() {
@@ -176,7 +170,7 @@ void TWinSkinForm::ApplySkinChange() {
 }
 
 void TWinSkinForm::Unskin(bool window_dying) {
-    if (Timer) Timer->SetEnabled(false);
+    hover_timer_.Stop();
     // A frame that lets go of its children leaves no child marked maximised.
     if (MdiKind == mkFrame && mdi_marked()) SkinManager->SetMdiMax(false);
     SetPopupMenusOwnerDraw(false);
@@ -375,7 +369,7 @@ void TWinSkinForm::DoButtonAction(int x, int y) {
     const int action = button->SkinButton->Action;
     switch (action) {
         case 0:
-            if (Timer) Timer->SetEnabled(false);
+            hover_timer_.Stop();
             PostMessageW(Handle, WM_CLOSE, 0, 0);
             break;
         case 1:
@@ -419,7 +413,7 @@ void TWinSkinForm::OpenSystemMenu(int x, int y) {
         return;
     }
     // The second opening within the double-click time: double-clicking the icon closes.
-    if (Timer) Timer->SetEnabled(false);
+    hover_timer_.Stop();
     PostMessageW(Handle, WM_CLOSE, 0, 0);
 }
 

@@ -28,8 +28,8 @@
 #include "framework/win/form.h"
 #include "framework/win/gdi.h"
 #include "framework/win/graphics.h"
-#include "framework/win/timer.h"
 #include "framework/win/window_subclass.h"
+#include "framework/win/window_timer.h"
 #include "skin/draw/frame_geometry.h"
 #include "skin/draw/mdi_rules.h"
 #include "skin/draw/title_buttons.h"
@@ -268,7 +268,8 @@ private:
     std::unique_ptr<TFormControls> controls_;
     WindowSubclass subclass_;
     WindowSubclass mdi_client_subclass_;
-    std::unique_ptr<TTimer> Timer;  // the 250 ms hover check, on while the window is active
+    // The 250 ms hover check, on the window itself while it is active.
+    WindowTimer hover_timer_{250, [this] { HoverCheck(); }};
     UniqueGdi<HRGN> Region;
     TBitmap work_;      // border pieces are composed here
     int depth_ = 0;     // window procedure calls on the stack

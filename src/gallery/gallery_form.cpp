@@ -68,6 +68,7 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     right->SetBounds(12, 32, 180, 16);
     right->SetAlignment(taRightJustify);
     right->SetColor(clWindow);
+    right->SetParentFont(false);
     right->SetCaption("right-aligned on white");
     auto* blue = Make<TLabel>(panel, 12, 54, 0, 0);
     blue->SetTransparent(true);
@@ -83,6 +84,7 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     sunken->SetBounds(220, 12, 190, 17);
     sunken->SetBorderStyle(sbsSunken);
     sunken->SetColor(clBtnHighlight);
+    sunken->SetParentFont(false);
     sunken->SetCaption("TStaticText, sunken");
 
     auto* button = Make<TButton>(panel, 220, 40, 90, 25);
@@ -100,6 +102,7 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     status_->SetBounds(12, 100, 398, 17);
     status_->SetBorderStyle(sbsSingle);
     status_->SetCaption("status");
+    face_texts_.push_back(panel);
 
     for (int layout = blGlyphLeft; layout <= blGlyphBottom; ++layout) {
         auto* bit = Make<TBitBtn>(this, 8 + layout * 106, 146, 100, layout < blGlyphTop ? 28 : 48);
@@ -130,6 +133,10 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     AddGalleryMenus(*this, images, report, [] { ShowGalleryMdiFrame(); });
     // Everything after the tool bar (the first control) moves down below it.
     for (int i = 1; i < ControlCount(); ++i) Controls(i)->SetTop(Controls(i)->Top() + tool_bar_height);
+}
+
+void TGalleryForm::SetFaceTextColour(Color colour) {
+    for (TControl* text : face_texts_) text->Font().SetColor(colour);
 }
 
 void TGalleryForm::ShowMessageDialog() { MessageDlg("A framework message dialog.", mtInformation, {mbOK}); }
@@ -165,6 +172,7 @@ void TGalleryForm::AddChoices(int top) {
     auto* off = Make<TRadioButton>(this, 304, top + 52, 120, 17);
     off->SetCaption("Disabled");
     off->SetEnabled(false);
+    face_texts_.insert(face_texts_.end(), {left, right, off});
 
     static const char* const kTools[] = {"B", "I", "U", "L", "C"};
     for (int i = 0; i < 5; ++i) {

@@ -72,7 +72,8 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     right->SetCaption("right-aligned on white");
     auto* blue = Make<TLabel>(panel, 12, 54, 0, 0);
     blue->SetTransparent(true);
-    blue->Font().SetColor(clBlue);
+    // A middle blue, which reads on light and dark faces alike.
+    blue->Font().SetColor(rgb(40, 120, 230));
     blue->Font().SetStyle({fsUnderline});
     blue->SetCaption("transparent, blue, underlined");
     auto* disabled = Make<TLabel>(panel, 12, 76, 0, 0);
@@ -194,6 +195,7 @@ void TGalleryForm::AddChoices(int top) {
     };
 
     auto* bar = Make<TStatusBar>(this, 0, kContentHeight - 20, 760, 20);
+    bar->SetSizeGrip(false);  // the gallery keeps its size
     TStatusPanel& ready = bar->Panels().Add();
     ready.SetText("Ready");
     ready.SetWidth(120);

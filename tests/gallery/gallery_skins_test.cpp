@@ -99,7 +99,7 @@ TEST_F(GallerySkinList, TextsOnTheFaceTakeTheWornSkinsTextColourTextsOnTheirOwnF
     }
     EXPECT_EQ(Captioned(*gallery, "right-aligned on white").Font().GetColor(), clWindowText);
     EXPECT_EQ(Captioned(*gallery, "TStaticText, sunken").Font().GetColor(), clWindowText);
-    EXPECT_EQ(Captioned(*gallery, "transparent, blue, underlined").Font().GetColor(), clBlue);
+    EXPECT_EQ(Captioned(*gallery, "transparent, blue, underlined").Font().GetColor(), rgb(40, 120, 230));
     skins.SetSkinOn(false);
     EXPECT_EQ(Captioned(*gallery, "TLabel, auto-sized").Font().GetColor(), clWindowText);
     skins.Wear(skins.IndexOf("default"));

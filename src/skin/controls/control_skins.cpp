@@ -17,6 +17,7 @@
 #include "framework/win/tab_controls.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
+#include "framework/win/toolbar.h"
 #include "framework/win/wincontrol.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_box.h"
@@ -191,6 +192,14 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
         return true;
     };
     if (class_text == "TDBCOMBOBOXEH") return true;
+    // A tool bar's buttons show their edges only under the mouse, on the
+    // skin's face; done whatever SkinControls holds.
+    if (class_text == "TTOOLBAR") {
+        auto& bar = static_cast<TToolBar&>(component);
+        bar.SetFlat(true);
+        bar.SetColor(data.Colours().ButtonFace);
+        return true;
+    }
     const bool tabs = data.Skin().Tabs != nullptr;
     auto window = [&](TSkinControl* object) {
         object->AttachWindow(static_cast<TWinControl&>(component).Handle(), data, ControlCanvas);
@@ -233,7 +242,15 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
         return true;
     }
     if (is<TRadioButton>(component) && kinds.contains(xcRadioButton)) return box(new TSkinRadioButton(this), true);
-    if (is<TStatusBar>(component) && kinds.contains(xcStatusBar)) return box(new TSkinStatusBar(this), false);
+    if (auto* bar = dynamic_cast<TToolBar*>(&component); bar && kinds.contains(xcToolbar)) {
+        bar->SetFlat(true);
+        return true;
+    }
+    if (auto* bar = dynamic_cast<TStatusBar*>(&component); bar && kinds.contains(xcStatusBar)) {
+        // The skin writes the panels in the bar's own Font.
+        bar->SetUseSystemFont(false);
+        return box(new TSkinStatusBar(this), false);
+    }
     if (is<TProgressBar>(component) && kinds.contains(xcProgress)) return box(new TSkinProgress(this), false);
     if (is<TScrollBar>(component) && kinds.contains(xcScrollbar)) return box(new TSkinScControl(this), false);
     if ((is<TComboBox>(component) || t == 95) && kinds.contains(xcCombo)) return box(new TSkinComBox(this), false);
@@ -253,6 +270,11 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
     }
     if (is<TButton>(component) && kinds.contains(xcButton)) return box(new TSkinButton(this), false);
     if ((is<TCustomEdit>(component) || t == 97) && kinds.contains(xcEdit)) return box(new TSkinEdit(this), false);
+    // Containers hold controls of their own: the walk goes on inside.
+    if (is<TScrollBox>(component) || is<TTabSheet>(component)) {
+        ClassifyControls(static_cast<TWinControl&>(component));
+        return true;
+    }
     if (auto* form = dynamic_cast<TCustomForm*>(&component)) {
         form->SetColor(data.Colours().ButtonFace);
         ClassifyControls(*form);

@@ -30,11 +30,6 @@ namespace {
 
 using Attachment = SkinnedControlsTest;
 
-std::string KindOf(const TControlSkins& skins, HWND window) {
-    const TSkinControl* object = skins.FindControlByHandle(window);
-    return object ? std::string(object->ClassName()) : "none";
-}
-
 int ObjectsOn(const TControlSkins& skins, HWND window) {
     int n = 0;
     for (const TSkinControl* object : skins.ControlList) n += object->Handle == window;

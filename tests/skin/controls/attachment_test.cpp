@@ -10,8 +10,11 @@
 #include "framework/win/comctrls.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/group_box.h"
+#include "framework/win/scroll_box.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
+#include "framework/win/tab_controls.h"
+#include "framework/win/toolbar.h"
 #include "framework/win/track_bar.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_box.h"
@@ -127,6 +130,81 @@ TEST_F(Attachment, TagRulesRadioGroupsPanelsAndTheApplicationsChoice) {
     skin_->Unskin();
     EXPECT_TRUE(own.Attached());
     own.Detach();
+}
+
+// A tool bar of a class of its own: of the tool-bar family, without its name.
+class TOwnToolBar : public TToolBar {
+public:
+    static constexpr std::string_view kClassName = "TOwnToolBar";
+    using TToolBar::TToolBar;
+    std::string_view ClassName() const override { return kClassName; }
+};
+
+TEST_F(Attachment, ToolBarsGoFlatAndStatusBarsLeaveTheSystemFont) {
+    const TSkinControlTypes kinds = DefaultSkin().SkinControls();
+    TForm* form = NewForm(520, 300);
+    auto* named = Place<TToolBar>(form, 0, 0, 400, 30);
+    auto* own = Place<TOwnToolBar>(form, 0, 40, 400, 30);
+    auto* status = Place<TStatusBar>(form, 0, 200, 400, 22);
+    status->SetUseSystemFont(true);
+    const Color named_colour = named->GetColor();
+    // The named tool bar is changed even without its kind; the family row needs it.
+    DefaultSkin().SetSkinControls(kinds - TSkinControlTypes{xcToolbar});
+    TControlSkins& skins = Skin(*form);
+    DefaultSkin().SetSkinControls(kinds);
+    EXPECT_TRUE(named->Flat());
+    EXPECT_EQ(named->GetColor(), DefaultSkin().Colours().ButtonFace);
+    ASSERT_NE(named_colour, named->GetColor());
+    EXPECT_FALSE(own->Flat());
+    EXPECT_EQ(KindOf(skins, named->Handle()), "none");
+    EXPECT_EQ(KindOf(skins, status->Handle()), "TSkinStatusBar");
+    EXPECT_FALSE(status->UseSystemFont());
+    skin_->Release();
+    skin_ = nullptr;
+
+    // With its kind, a bar of the family goes flat and keeps its own colour.
+    own->SetColor(clWindow);
+    Skin(*form);
+    EXPECT_TRUE(own->Flat());
+    EXPECT_EQ(own->GetColor(), Color(clWindow));
+}
+
+TEST_F(Attachment, ContainersAreWalkedForTheControlsTheyOwn) {
+    TForm* form = NewForm(520, 300);
+    auto* box = Place<TScrollBox>(form, 10, 10, 200, 120);
+    auto* in_box = new TButton(box);  // owned by the box itself
+    in_box->SetParent(box);
+    in_box->SetBounds(10, 10, 80, 25);
+    auto* on_box = Place<TButton>(box, 100, 10, 80, 25, "Form's");
+    auto* pages = Place<TPageControl>(form, 220, 10, 250, 150);
+    auto* page = new TTabSheet(form);
+    page->SetParent(pages);
+    page->SetCaption("Page");
+    auto* on_page = new TCheckBox(page);
+    on_page->SetParent(page);
+    on_page->SetBounds(10, 10, 100, 20);
+    // Without scroll-bar skinning the scroll box is a container like the page.
+    const TSkinControlTypes kinds = DefaultSkin().SkinControls();
+    DefaultSkin().SetSkinControls(kinds - TSkinControlTypes{xcScrollbar});
+    TControlSkins& skins = Skin(*form);
+    DefaultSkin().SetSkinControls(kinds);
+    EXPECT_EQ(KindOf(skins, box->Handle()), "none");
+    EXPECT_EQ(ObjectsOn(skins, in_box->Handle()), 1);
+    EXPECT_EQ(KindOf(skins, in_box->Handle()), "TSkinButton");
+    EXPECT_EQ(ObjectsOn(skins, on_box->Handle()), 1);
+    EXPECT_EQ(KindOf(skins, page->Handle()), "none");
+    EXPECT_EQ(KindOf(skins, on_page->Handle()), "TSkinCheckBox");
+    EXPECT_EQ(ObjectsOn(skins, on_page->Handle()), 1);
+    skin_->Release();
+    skin_ = nullptr;
+
+    // With it, the scroll box's own bars are skinned and the first matching
+    // row ends its classification: what it owns keeps its look.
+    TControlSkins& again = Skin(*form);
+    EXPECT_EQ(KindOf(again, box->Handle()), "TSkinScrollBar");
+    EXPECT_EQ(KindOf(again, in_box->Handle()), "none");
+    EXPECT_EQ(ObjectsOn(again, on_box->Handle()), 1);
+    EXPECT_EQ(ObjectsOn(again, on_page->Handle()), 1);
 }
 
 // A plain dialog's child windows, the way a message box holds them.

@@ -4,11 +4,4 @@
 # in the Windows tree (build/win64), whatever bench tree is given.
 # Usage: run.sh BENCH_BUILD_DIR
 set -eu
-root=$(cd "$(dirname "$0")/../.." && pwd)
-win="$root/build/win64"
-cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$win" --target frame_bench >/dev/null
-export KORVANE_WINEPREFIX="$root/build/wineprefix"
-xvfb-run -a -s "-screen 0 1920x1200x24" "$root/scripts/with-wineserver.sh" \
-  wine "$win/bin/frame_bench.exe" "Z:$root/data/skins/default.skn"
+exec "$(dirname "$0")/../support/windows-bench.sh" frame_bench

@@ -195,9 +195,8 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
     // A tool bar's buttons show their edges only under the mouse, on the
     // skin's face; done whatever SkinControls holds.
     if (class_text == "TTOOLBAR") {
-        auto& bar = static_cast<TToolBar&>(component);
-        bar.SetFlat(true);
-        bar.SetColor(data.Colours().ButtonFace);
+        if (auto* bar = dynamic_cast<TToolBar*>(&component)) bar->SetFlat(true);
+        static_cast<TWinControl&>(component).SetColor(data.Colours().ButtonFace);
         return true;
     }
     const bool tabs = data.Skin().Tabs != nullptr;

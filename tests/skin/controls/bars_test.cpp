@@ -10,11 +10,14 @@
 
 #include <vector>
 
+#include "base/bmp.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/user_input.h"
+#include "skin/controls/skin_status_bar.h"
 #include "skin/controls/skin_track_bar.h"
 #include "skinned_controls.h"
+#include "skinpack/archive_writer.h"
 #include "track_bar_dialog.h"
 
 namespace korvane::testing {
@@ -207,6 +210,89 @@ TEST_F(SkinnedBars, AFrameworkTrackBarTheApplicationSkinsAsAWindowGetsTheThumbTo
     Pump();
     EXPECT_EQ(ThumbDifferences(bar->Handle()), 0);
     own.Detach();
+}
+
+// A skin with a frame, colours of its own and nothing for the bars: no
+// StatusBarEdges, no ExtraImages, no Buttons.
+TSkinData& BareSkin() {
+    static TSkinData* data = [] {
+        const std::string ini = "[Personality]\r\nTop=top.bmp\r\nTopFrame=2\r\n"
+                                "[Colours]\r\nButtonFace=200,220,180\r\nButtonShadow=150,20,40\r\n";
+        const ArchiveMember members[] = {
+            {"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
+            {"top.bmp", encode_bmp(Image(40, 30, pixel_rgb(20, 40, 160)))},
+        };
+        auto* d = new TSkinData(nullptr);
+        d->LoadFromPackage(PackSkin(members));
+        return d;
+    }();
+    return *data;
+}
+
+TEST_F(SkinnedBars, WithoutSkinImagesPanelsGetPlainBevelsAndTheThumbAnOutline) {
+    TSkinData& bare = BareSkin();
+    ASSERT_FALSE(bare.Skin().StatusBarEdges);
+    ASSERT_FALSE(bare.Skin().ExtraImages);
+    ASSERT_TRUE(bare.Skin().Buttons.Bitmap.empty());
+    ASSERT_EQ(bare.Colours().ButtonFace, rgb(200, 220, 180));
+    TForm* form = NewForm(420, 200);
+    auto* bar = Place<TStatusBar>(form, 10, 20, 300, 22);
+    const TStatusPanelBevel bevels[] = {pbLowered, pbRaised, pbNone};
+    for (TStatusPanelBevel bevel : bevels) {
+        TStatusPanel& panel = bar->Panels().Add();
+        panel.SetWidth(80);
+        panel.SetBevel(bevel);
+    }
+    auto* track = Place<TTrackBar>(form, 10, 60, 200, 30);
+    track->SetPosition(4);
+    form->Show();
+    Pump();
+    TCanvas canvas;
+    TSkinStatusBar bar_skin(nullptr);
+    TSkinTrackBar track_skin(nullptr);
+    bar_skin.AttachControl(*bar, bare, false, canvas);
+    track_skin.AttachControl(*track, bare, false, canvas);
+
+    RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const Image shot = Capture(bar->Handle());
+    const Pixel face = to_pixel(ColorToRGB(bare.Colours().ButtonFace));
+    const Pixel shadow = to_pixel(GetSysColor(COLOR_BTNSHADOW)), light = to_pixel(GetSysColor(COLOR_BTNHIGHLIGHT));
+    ASSERT_NE(rgb_of(shadow), rgb_of(light));
+    // Lowered: shadow on the top and left edges, highlight on the bottom and
+    // right; raised the other way round; no bevel: no edge at all. Corner
+    // pixels, where the two colours meet, are not compared.
+    for (int i = 0; i < 3; ++i) {
+        Rect r = PanelRect(bar->Handle(), i);
+        if (i == 2) r.right = 300;
+        Image expected(r.width(), r.height(), face);
+        if (i < 2) {
+            const Pixel top_left = i == 0 ? shadow : light, bottom_right = i == 0 ? light : shadow;
+            for (int x = 0; x < r.width(); ++x) {
+                expected.at(x, 0) = top_left;
+                expected.at(x, r.height() - 1) = bottom_right;
+            }
+            for (int y = 0; y < r.height(); ++y) {
+                expected.at(0, y) = top_left;
+                expected.at(r.width() - 1, y) = bottom_right;
+            }
+            for (Point corner : {Point{0, 0}, Point{r.width() - 1, 0}, Point{0, r.height() - 1},
+                                 Point{r.width() - 1, r.height() - 1}})
+                expected.at(corner.x, corner.y) = to_pixel(kKeyColor);
+        }
+        EXPECT_EQ(Differences(shot, r.top_left(), expected), 0) << i;
+    }
+
+    // The thumb: outlined in the skin's button shadow over the control's own channel.
+    RedrawWindow(track->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const Rect thumb = ThumbRect(track->Handle());
+    ASSERT_FALSE(thumb.is_empty());
+    Image outline(thumb.width(), thumb.height(), to_pixel(kKeyColor));
+    const Pixel line = to_pixel(ColorToRGB(bare.Colours().ButtonShadow));
+    for (int x = 0; x < thumb.width(); ++x) outline.at(x, 0) = outline.at(x, thumb.height() - 1) = line;
+    for (int y = 0; y < thumb.height(); ++y) outline.at(0, y) = outline.at(thumb.width() - 1, y) = line;
+    EXPECT_EQ(WindowDifferences(track->Handle(), outline, thumb.top_left()), 0);
+    bar_skin.Detach();
+    track_skin.Detach();
 }
 
 }  // namespace

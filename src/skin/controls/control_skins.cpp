@@ -6,6 +6,7 @@
 #include "framework/win/buttons.h"
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
+#include "framework/win/dtpicker.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/form.h"
 #include "framework/win/edits.h"
@@ -15,9 +16,10 @@
 #include "framework/win/scroll_bar.h"
 #include "framework/win/scroll_box.h"
 #include "framework/win/tab_controls.h"
+#include "framework/win/tabset.h"
+#include "framework/win/toolbar.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
-#include "framework/win/toolbar.h"
 #include "framework/win/wincontrol.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_box.h"
@@ -34,6 +36,7 @@
 #include "skin/controls/skin_speed_button.h"
 #include "skin/controls/skin_status_bar.h"
 #include "skin/controls/skin_tab.h"
+#include "skin/controls/skin_tab31.h"
 #include "skin/controls/skin_track_bar.h"
 #include "skin/controls/skin_up_down.h"
 
@@ -127,6 +130,8 @@ void TControlSkins::ApplySkinChange() {
     for (TSkinControl* object : ControlList) {
         if (auto* tab = dynamic_cast<TSkinTab*>(object))
             tab->Refresh();
+        else if (auto* tab_set = dynamic_cast<TSkinTab31*>(object))
+            tab_set->Refresh();
         else if (object->Recolour && object->Control)
             object->Control->SetColor(form_.SkinData->Colours().ButtonFace);
     }
@@ -192,11 +197,10 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
         return true;
     };
     if (class_text == "TDBCOMBOBOXEH") return true;
-    // A tool bar's buttons show their edges only under the mouse, on the
-    // skin's face; done whatever SkinControls holds.
     if (class_text == "TTOOLBAR") {
+        // Flat buttons on the skin's face, whatever SkinControls says.
         if (auto* bar = dynamic_cast<TToolBar*>(&component)) bar->SetFlat(true);
-        static_cast<TWinControl&>(component).SetColor(data.Colours().ButtonFace);
+        static_cast<TControl&>(component).SetColor(data.Colours().ButtonFace);
         return true;
     }
     const bool tabs = data.Skin().Tabs != nullptr;
@@ -211,6 +215,7 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
     };
     const std::int32_t t = component.Tag() % 100;
     if (is<TCustomTabControl>(component) && kinds.contains(xcTab) && tabs) return window(new TSkinTab(this));
+    if (class_text == "TTABSET" && kinds.contains(xcTab) && tabs) return box(new TSkinTab31(this), false);
     if (class_text == "TTABBEDNOTEBOOK" && kinds.contains(xcTab) && tabs) return window(new TSkinTab(this));
     if (is<TCustomCheckBox>(component) && kinds.contains(xcCheckBox)) return box(new TSkinCheckBox(this), true);
     if (class_text == "TTRACKBAR" && kinds.contains(xcButton)) return box(new TSkinTrackBar(this), false);
@@ -253,6 +258,12 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
     if (is<TProgressBar>(component) && kinds.contains(xcProgress)) return box(new TSkinProgress(this), false);
     if (is<TScrollBar>(component) && kinds.contains(xcScrollbar)) return box(new TSkinScControl(this), false);
     if ((is<TComboBox>(component) || t == 95) && kinds.contains(xcCombo)) return box(new TSkinComBox(this), false);
+    if (class_text == "TDATETIMEPICKER" && kinds.contains(xcEdit)) {
+        // A picker without a drop-down (its arrows step the value) is an edit.
+        auto* picker = dynamic_cast<TDateTimePicker*>(&component);
+        if (picker && picker->Kind() == dtkTime) return box(new TSkinEdit(this), false);
+        return box(new TSkinComBox(this), false);
+    }
     if (kinds.contains(xcScrollbar) &&
         (class_text == "TRICHEDIT" || class_text == "TWWDBRICHEDIT" || class_text == "TDXDBMEMO"))
         return scroll_bars(new TSkinScrollBar(this), true);

@@ -111,7 +111,8 @@ PlainChildSkin plain_child_skin(std::string_view class_name, std::uint32_t style
     }
     if (class_name == "combobox") return (style & 3) != 1 ? PlainChildSkin::ComboBox : PlainChildSkin::None;
     if (class_name == "comboboxex32") return has_child ? PlainChildSkin::ComboBoxChild : PlainChildSkin::None;
-    if (class_name == "scrollbar") return PlainChildSkin::Sizer;
+    // Size boxes and grips are blanked; a scroll bar the user scrolls keeps its own look.
+    if (class_name == "scrollbar") return (style & 0x18) != 0 ? PlainChildSkin::Sizer : PlainChildSkin::None;
     if (class_name == "systabcontrol32") return (style & 0x2000) == 0 ? PlainChildSkin::Tab : PlainChildSkin::None;
     if (class_name == "edit") return PlainChildSkin::Edit;
     return PlainChildSkin::None;

@@ -85,7 +85,9 @@ enum class PlainChildSkin { None, Button, CheckBox, RadioButton, ComboBox, Combo
 // has_child: it has a child window (a ComboBoxEx skins its first child).
 // Push buttons (types 0, 1, 8 and the push box 10) get the push-button skin;
 // owner-drawn buttons (11) and the later types 12 to 15 are drawn by their
-// owner and get none, as do group boxes (7).
+// owner and get none, as do group boxes (7). Of the "scrollbar" windows only
+// size boxes and grips (SBS_SIZEBOX 0x08, SBS_SIZEGRIP 0x10) get the sizer,
+// which blanks them: an ordinary scroll-bar control would vanish under it.
 PlainChildSkin plain_child_skin(std::string_view class_name, std::uint32_t style, bool has_child);
 
 }  // namespace korvane

@@ -86,6 +86,7 @@ public:
     }
     void ComputeFrameMetrics() override { form_->ComputeFrameMetrics(); }
     void ApplySkinChange() override { form_->ApplySkinChange(); }
+    TWinSkinForm* SkinForm() const override { return form_; }
 
 private:
     TWinSkinForm* form_;  // freed by Release
@@ -236,8 +237,11 @@ bool TSkinManage::UnskinWindow(HWND window) {
     return true;
 }
 
-bool TSkinManage::IsSkinnedWindow(HWND window) const {
-    return std::any_of(forms_.begin(), forms_.end(), [&](const auto& f) { return f->Window() == window; });
+bool TSkinManage::IsSkinnedWindow(HWND window) const { return FindSkinning(window) != nullptr; }
+
+FormSkinning* TSkinManage::FindSkinning(HWND window) const {
+    auto it = std::find_if(forms_.begin(), forms_.end(), [&](const auto& f) { return f->Window() == window; });
+    return it == forms_.end() ? nullptr : it->get();
 }
 
 TCustomForm* TSkinManage::FindForm(HWND window) const { return Screen ? Screen->FindForm(window) : nullptr; }
@@ -296,6 +300,14 @@ bool TSkinManage::ActionPending() const { return timer_ && timer_->Enabled(); }
 
 void TSkinManage::ReloadAll() {
     for (const auto& f : forms_) f->DropTitleButtons();
+}
+
+void TSkinManage::UnskinAll() {
+    timer_->SetEnabled(false);
+    schedule_.TakePending();  // dropped: nothing is to run after this
+    SetEnabled(false);
+    notify_target_ = nullptr;
+    Deactivate();
 }
 
 void TSkinManage::TimerTick() {

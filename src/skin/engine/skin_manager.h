@@ -52,6 +52,8 @@ public:
     virtual void DropTitleButtons() = 0;
     virtual void ComputeFrameMetrics() = 0;
     virtual void ApplySkinChange() = 0;
+    // The engine's object behind it; null for a stand-in.
+    virtual TWinSkinForm* SkinForm() const { return nullptr; }
 };
 
 // Makes the form-skinning object for a window.
@@ -102,6 +104,11 @@ public:
     void Schedule(SkinAction action, unsigned delay = kActionDelay);
     // Every skinned window drops its title-bar button objects at once.
     void ReloadAll();
+    // The deactivate action now, in place of anything pending: skinning off,
+    // every window given back its own frame and repainted.
+    void UnskinAll();
+    // The form-skinning object of a skinned window; null for any other.
+    FormSkinning* FindSkinning(HWND window) const;
 
     bool Enabled() const { return schedule_.Enabled(); }
     void SetEnabled(bool value) { schedule_.SetEnabled(value); }

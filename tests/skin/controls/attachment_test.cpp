@@ -14,7 +14,6 @@
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/tab_controls.h"
-#include "framework/win/toolbar.h"
 #include "framework/win/track_bar.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_box.h"
@@ -132,41 +131,13 @@ TEST_F(Attachment, TagRulesRadioGroupsPanelsAndTheApplicationsChoice) {
     own.Detach();
 }
 
-// A tool bar of a class of its own: of the tool-bar family, without its name.
-class TOwnToolBar : public TToolBar {
-public:
-    static constexpr std::string_view kClassName = "TOwnToolBar";
-    using TToolBar::TToolBar;
-    std::string_view ClassName() const override { return kClassName; }
-};
-
-TEST_F(Attachment, ToolBarsGoFlatAndStatusBarsLeaveTheSystemFont) {
-    const TSkinControlTypes kinds = DefaultSkin().SkinControls();
+TEST_F(Attachment, AStatusBarLeavesTheSystemFontForItsOwn) {
     TForm* form = NewForm(520, 300);
-    auto* named = Place<TToolBar>(form, 0, 0, 400, 30);
-    auto* own = Place<TOwnToolBar>(form, 0, 40, 400, 30);
     auto* status = Place<TStatusBar>(form, 0, 200, 400, 22);
     status->SetUseSystemFont(true);
-    const Color named_colour = named->GetColor();
-    // The named tool bar is changed even without its kind; the family row needs it.
-    DefaultSkin().SetSkinControls(kinds - TSkinControlTypes{xcToolbar});
     TControlSkins& skins = Skin(*form);
-    DefaultSkin().SetSkinControls(kinds);
-    EXPECT_TRUE(named->Flat());
-    EXPECT_EQ(named->GetColor(), DefaultSkin().Colours().ButtonFace);
-    ASSERT_NE(named_colour, named->GetColor());
-    EXPECT_FALSE(own->Flat());
-    EXPECT_EQ(KindOf(skins, named->Handle()), "none");
     EXPECT_EQ(KindOf(skins, status->Handle()), "TSkinStatusBar");
     EXPECT_FALSE(status->UseSystemFont());
-    skin_->Release();
-    skin_ = nullptr;
-
-    // With its kind, a bar of the family goes flat and keeps its own colour.
-    own->SetColor(clWindow);
-    Skin(*form);
-    EXPECT_TRUE(own->Flat());
-    EXPECT_EQ(own->GetColor(), Color(clWindow));
 }
 
 TEST_F(Attachment, ContainersAreWalkedForTheControlsTheyOwn) {

@@ -44,12 +44,12 @@ protected:
         return c;
     }
     // Shows the form and skins it as the manager does.
-    TControlSkins& Skin(TForm& form) {
+    TControlSkins& Skin(TForm& form, TSkinData& data = DefaultSkin()) {
         form.Show();
         SetForegroundWindow(form.Handle());
         Pump();
         skin_ = new TWinSkinForm(form.Handle());
-        skin_->SkinForm(DefaultSkin(), form);
+        skin_->SkinForm(data, form);
         SendMessageW(form.Handle(), WM_SKINSTART, 0, 1000);
         Pump();
         return *static_cast<TControlSkins*>(skin_->Controls());

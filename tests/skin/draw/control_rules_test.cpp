@@ -148,7 +148,10 @@ TEST(PlainChildSkin, ButtonTypesAndTheOtherClassesInTheirOrder) {
     EXPECT_EQ(plain_child_skin("combobox", 1, false), None);
     EXPECT_EQ(plain_child_skin("comboboxex32", 0, true), ComboBoxChild);
     EXPECT_EQ(plain_child_skin("comboboxex32", 0, false), None);
-    EXPECT_EQ(plain_child_skin("scrollbar", 0, false), Sizer);
+    EXPECT_EQ(plain_child_skin("scrollbar", 0x08, false), Sizer);       // SBS_SIZEBOX
+    EXPECT_EQ(plain_child_skin("scrollbar", 0x10 | 0x04, false), Sizer);  // SBS_SIZEGRIP, bottom right
+    EXPECT_EQ(plain_child_skin("scrollbar", 0, false), None);            // a horizontal bar
+    EXPECT_EQ(plain_child_skin("scrollbar", 0x01, false), None);         // a vertical bar
     EXPECT_EQ(plain_child_skin("systabcontrol32", 0, false), Tab);
     EXPECT_EQ(plain_child_skin("systabcontrol32", 0x2000, false), None);
     EXPECT_EQ(plain_child_skin("edit", 0, false), Edit);

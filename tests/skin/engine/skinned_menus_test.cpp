@@ -13,6 +13,7 @@
 #include "framework/win/input_support.h"
 #include "skin/draw/drawing.h"
 #include "skin/draw/menu_layout.h"
+#include "skin/engine/menu_script.h"
 #include "skin/engine/popup_menu.h"
 #include "skin/engine/skinned_window.h"
 #include "skin/engine/win_skin_form.h"
@@ -21,6 +22,8 @@ namespace korvane {
 namespace {
 
 using testing::DefaultSkin;
+using testing::Script;
+using testing::open_popups;
 
 enum Command : UINT { cmOpen = 101, cmExit, cmCopy, cmDeep, cmAbout, cmHelpTopics, cmPlain };
 
@@ -47,49 +50,6 @@ HWND recording_window(HMENU menu) {
     UpdateWindow(window);
     return window;
 }
-
-// The visible popup menu windows of this thread.
-std::vector<HWND> open_popups() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM l) {
-            if (testing::ClassNameOf(w) == L"#32768" && IsWindowVisible(w))
-                reinterpret_cast<std::vector<HWND>*>(l)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Steps run one after another from a timer, inside whatever loop is running.
-class Script {
-public:
-    explicit Script(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 150, Tick);
-    }
-    ~Script() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    bool Done() const { return next_ >= steps_.size(); }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (!current_) return;
-        if (current_->Done()) {
-            // Nothing left to do: no menu loop stays open.
-            if (!open_popups().empty()) EndMenu();
-            return;
-        }
-        current_->steps_[current_->next_++]();
-    }
-    std::vector<std::function<void()>> steps_;
-    std::size_t next_ = 0;
-    UINT_PTR timer_ = 0;
-    static inline Script* current_ = nullptr;
-};
 
 class SkinnedMenus : public testing::FrameworkTest {
 protected:

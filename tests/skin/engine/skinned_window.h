@@ -8,7 +8,10 @@
 #include <string>
 
 #include "base/image.h"
+#include "skin/draw/blit.h"
 #include "skin/draw/drawing.h"
+#include "skin/draw/frame_geometry.h"
+#include "skin/draw/title_buttons.h"
 #include "skin/engine/skin_data.h"
 #include "skin/engine/win_skin_form.h"
 
@@ -97,6 +100,47 @@ int Differences(const Image& shot, Point at, const Image& expected, Skip skip) {
 }
 inline int Differences(const Image& shot, Point at, const Image& expected) {
     return Differences(shot, at, expected, [](Point) { return false; });
+}
+
+// The whole frame of a window skinned with the default skin (8-pixel sides
+// and bottom, a 29-pixel top) as the drawing utilities compose it: the side
+// pieces own the corners, the top piece spans between them, the title-bar
+// buttons go over the strip (and over the side pieces where they reach them).
+inline Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
+    const SkinModel& skin = DefaultSkin().Skin();
+    const int w = size.width, h = size.height;
+    Image frame(w, h);
+    auto put = [&](const Image& piece, Point at) {
+        StretchBlit(frame.mutable_view(), Rect::from_size(at.x, at.y, piece.width(), piece.height()), piece,
+                    {0, 0, piece.width(), piece.height()});
+    };
+    put(BorderPiece(skin.BorderLeft, {8, h}, false, active), {0, 0});
+    put(BorderPiece(skin.BorderRight, {8, h}, false, active), {w - 8, 0});
+    put(BorderPiece(skin.BorderBottom, {w - 16, 8}, true, active), {8, h - 8});
+    put(BorderPiece(skin.BorderTop, {w - 16, 29}, true, active), {8, 0});
+    for (const auto& b : form.TitleButtons) {
+        const TDataSkinSysButton& r = *b->SkinButton;
+        if (!b->Visible || r.Bitmap.empty() || IsIconAction(r.Action)) continue;
+        DrawStripFrame(frame.mutable_view(), b->BoundsRect, {r.Bitmap.view(), r.Frame, false},
+                       TitleButtonFrame(active, r.Frame), true);
+    }
+    return frame;
+}
+
+// Differences between the window and the expected frame outside the client
+// area (with the menu bar, when there is one), the caption text and the
+// window's icon.
+inline int FrameDifferences(HWND window, const TWinSkinForm& form, bool active) {
+    const Size size = WindowSize(window);
+    const Rect client = SkinnedClientRect({0, 0, size.width, size.height}, form.Frame(), 0);
+    auto in_icon = [&](Point p) {
+        for (const auto& b : form.TitleButtons)
+            if (b->Visible && IsIconAction(b->SkinButton->Action) && b->BoundsRect.contains(p)) return true;
+        return false;
+    };
+    return Differences(Capture(window), {0, 0}, ExpectedFrame(form, size, active), [&](Point p) {
+        return client.contains(p) || form.CaptionRect.contains(p) || in_icon(p);
+    });
 }
 
 }  // namespace korvane::testing

@@ -16,6 +16,7 @@ using testing::BorderPiece;
 using testing::Capture;
 using testing::DefaultSkin;
 using testing::Differences;
+using testing::FrameDifferences;
 using testing::PlainWindow;
 using testing::WindowSize;
 
@@ -79,38 +80,6 @@ TEST_F(SkinnedFrame, ClientAreaIsTheWindowMinusTheSkinnedFrameAndKeepsItsSize) {
     EXPECT_EQ(origin.y, outer.top + form.FrameTop);
     const Point corner = form.ScreenToWindow(outer.left + 30, outer.top + 50);
     EXPECT_EQ(corner, (Point{30, 50}));
-}
-
-// The whole frame as the drawing utilities compose it from the skin: the side
-// pieces own the corners, the top piece spans between them, the title-bar
-// buttons go over the strip (and over the side pieces where they reach them).
-Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
-    const int w = size.width, h = size.height;
-    Image frame(w, h);
-    auto put = [&](const Image& piece, Point at) {
-        StretchBlit(frame.mutable_view(), Rect::from_size(at.x, at.y, piece.width(), piece.height()), piece,
-                    {0, 0, piece.width(), piece.height()});
-    };
-    put(BorderPiece(skin().BorderLeft, {8, h}, false, active), {0, 0});
-    put(BorderPiece(skin().BorderRight, {8, h}, false, active), {w - 8, 0});
-    put(BorderPiece(skin().BorderBottom, {w - 16, 8}, true, active), {8, h - 8});
-    put(BorderPiece(skin().BorderTop, {w - 16, 29}, true, active), {8, 0});
-    for (const auto& b : form.TitleButtons) {
-        const TDataSkinSysButton& r = *b->SkinButton;
-        if (!b->Visible || r.Bitmap.empty() || IsIconAction(r.Action)) continue;
-        DrawStripFrame(frame.mutable_view(), b->BoundsRect, {r.Bitmap.view(), r.Frame, false},
-                       TitleButtonFrame(active, r.Frame), true);
-    }
-    return frame;
-}
-
-// Differences between the window and the expected frame outside the client
-// area and the caption text.
-int FrameDifferences(HWND window, const TWinSkinForm& form, bool active) {
-    const Size size = WindowSize(window);
-    const Rect client = SkinnedClientRect({0, 0, size.width, size.height}, form.Frame(), 0);
-    return Differences(Capture(window), {0, 0}, ExpectedFrame(form, size, active),
-                       [&](Point p) { return client.contains(p) || form.CaptionRect.contains(p); });
 }
 
 TEST_F(SkinnedFrame, FramePixelsAreTheSkinPiecesComposedByTheDrawingUtilities) {

@@ -40,8 +40,7 @@ void PumpUntil(const std::function<bool()>& done) {
 }
 
 TWinSkinForm* SkinFormOf(HWND window) {
-    FormSkinning* skinning = SkinManager ? SkinManager->FindSkinning(window) : nullptr;
-    return skinning ? skinning->SkinForm() : nullptr;
+    return SkinManager ? SkinManager->SkinFormOf(window) : nullptr;
 }
 
 TControlSkins* ControlsOf(HWND window) {

@@ -226,8 +226,11 @@ void TCustomForm::CreateWnd() {
     if (menu_) ::SetMenu(Handle(), menu_->Handle());
     if (form_style_ == fsMDIForm) CreateMDIClient();
     // The system's frame may differ from the estimate: the client size wins,
-    // and the scroll bars follow the client area it gives.
-    if (TWinControl::ClientRect().size() != client) SetClientSize(client);
+    // and the scroll bars follow the client area it gives. A window that came
+    // up maximised or minimised (an MDI child made while another is
+    // maximised) keeps the size the system gave it.
+    if (TWinControl::ClientRect().size() != client && !IsZoomed(Handle()) && !IsIconic(Handle()))
+        SetClientSize(client);
     UpdateScrollBars();
 }
 

@@ -1,5 +1,6 @@
 // TWinSkinForm: the window procedure put in front of the skinned window's.
 #include "framework/win/messages.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/engine/win_skin_form.h"
 
 namespace korvane {
@@ -17,6 +18,7 @@ LRESULT TWinSkinForm::WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam) {
     switch (msg) {
         case WM_DESTROY:
             if (Timer) Timer->SetEnabled(false);
+            mdi_client_subclass_.Remove();
             subclass_.Remove();
             Region.reset();
             RegionSet = false;
@@ -60,7 +62,10 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
         case WM_GETMINMAXINFO: {
             result = PassOn(msg, wparam, lparam);
             ReadWindowState();
-            SetCaptionButtonBits(WindowState == wsMinimized);
+            if (MdiKind == mkChild && WindowState == wsNormal && SkinManager && SkinManager->MdiMaximized())
+                SkinManager->SetMdiMax(false);
+            // An MDI child keeps its caption buttons while maximised: its frame is then the system's.
+            SetCaptionButtonBits(WindowState == wsMinimized || (MdiKind == mkChild && WindowState == wsMaximized));
             auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
             info->ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
             return true;
@@ -84,9 +89,15 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& resul
         case WM_SYSCOMMAND:
             if ((wparam & 0xFFF0) == SC_KEYMENU && KeyboardMenu(wparam, lparam, result)) return true;
             switch (wparam & 0xFFF0) {
-                case SC_MINIMIZE: WindowState = wsMinimized; break;
+                case SC_MINIMIZE:
+                    WindowState = wsMinimized;
+                    if (MdiKind == mkChild) SetCaptionButtonBits(true);
+                    break;
                 case SC_MAXIMIZE: WindowState = wsMaximized; break;
-                case SC_RESTORE: WindowState = wsNormal; break;
+                case SC_RESTORE:
+                    WindowState = wsNormal;
+                    if (MdiKind == mkChild) SetCaptionButtonBits(false);
+                    break;
                 default: break;
             }
             return false;
@@ -281,7 +292,7 @@ void TWinSkinForm::OnSize(WPARAM wparam) {
         default: break;
     }
     if (WindowState == wsMinimized) return;
-    if (MdiKind == mkChild && WindowState != wsNormal) return;
+    if (MdiKind == mkChild && (WindowState != wsNormal || (SkinManager && SkinManager->MdiMaximized()))) return;
     if (PaintState == psNormal || PaintState == psReapplying) UpdateRegion();
 }
 

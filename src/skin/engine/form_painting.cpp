@@ -146,6 +146,7 @@ TitleBarState TWinSkinForm::ButtonState() const {
     s.box_flags = BoxFlags;
     s.frame_kind = FrameKind;
     s.menu_bar_height = MenuBarHeight;
+    s.mdi_child_maximised = ShowsMaximisedChildButtons(Family());
     return s;
 }
 
@@ -220,13 +221,18 @@ TNCObject* TWinSkinForm::ButtonAt(Point point) const {
 }
 
 void TWinSkinForm::PaintButton(TWinSysButton& button, int state) {
-    if (!SkinData || SkinData->Empty() || TitleCache.Empty()) return;
+    // The buttons of a maximised MDI child stand on the menu bar, the others on the title strip.
+    const bool in_bar = button.SkinButton->Visibility == 100;
+    if (in_bar && !MenuBar) return;
+    const TBitmap& backdrop = in_bar ? MenuBar->BarBackground : TitleCache;
+    if (!SkinData || SkinData->Empty() || backdrop.Empty()) return;
     const Rect& b = button.BoundsRect;
     if (b.width() <= 0 || b.height() <= 0) return;
-    // The title strip under the button, then the button's frame over it.
+    // What lies under the button, then the button's frame over it.
     TBitmap piece;
     piece.SetSize(b.width(), b.height());
-    StretchBlit(piece.MutableView(), {0, 0, b.width(), b.height()}, TitleCache.View(), b);
+    StretchBlit(piece.MutableView(), {0, 0, b.width(), b.height()}, backdrop.View(),
+                in_bar ? BarButtonRect(b, MenuBar->BarRect) : b);
     TWinSysButton shifted(*this, *button.SkinButton);
     shifted.BoundsRect = {0, 0, b.width(), b.height()};
     DrawButtonFrame(piece.MutableView(), shifted, TitleButtonStateFrame(state, button.SkinButton->Visibility));

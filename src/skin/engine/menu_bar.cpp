@@ -8,6 +8,8 @@
 #include "framework/win/menus.h"
 #include "skin/draw/drawing.h"
 #include "skin/draw/menu_layout.h"
+#include "skin/draw/mdi_rules.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/engine/win_skin_form.h"
 
 namespace korvane {
@@ -128,7 +130,19 @@ void TWinSkinMenu::PaintBar(HDC dc, const Rect& r) {
         DrawEntryCaption(bar_dc, *Items[i], bounds[i].translated(-r.left, -r.top));
     }
     Painting = false;
+    if (ShowsMaximisedChildButtons(Form->Family())) PaintChildButtons(bar, r);
     BitBlt(dc, r.left, r.top, w, h, bar_dc, 0, 0, SRCCOPY);
+}
+
+void TWinSkinMenu::PaintChildButtons(TBitmap& bar, const Rect& r) {
+    for (const auto& button : Form->TitleButtons) {
+        const TDataSkinSysButton& record = *button->SkinButton;
+        if (record.Visibility != 100 || record.Bitmap.empty() || record.Frame <= 0) continue;
+        const Strip strip{record.Bitmap.view(), record.Frame, false};
+        DrawStripFrame(bar.MutableView(), BarButtonRect(button->BoundsRect, r), strip, 1, true);
+    }
+    // The children follow: while one is maximised none wears the skinned frame.
+    if (SkinManager && !SkinManager->MdiMaximized()) SkinManager->SetMdiMax(true);
 }
 
 void TWinSkinMenu::DrawEntryCaption(HDC dc, const TMenuBtn& entry, const Rect& r) const {

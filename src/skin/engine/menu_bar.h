@@ -96,6 +96,10 @@ private:
     // it switched to another entry (the message is then dropped).
     bool Filter(const MSG& msg);
     void DrawEntryCaption(HDC dc, const TMenuBtn& entry, const Rect& r) const;
+    // An MDI frame whose active child is maximised: the child's three buttons
+    // (the title-bar buttons of the bar row) over the bar's picture, laid out
+    // at r in window coordinates.
+    void PaintChildButtons(TBitmap& bar, const Rect& r);
     void RestoreOwnerDraw();
 
     struct SwitchedItem {

@@ -87,6 +87,7 @@ public:
     void ComputeFrameMetrics() override { form_->ComputeFrameMetrics(); }
     void ApplySkinChange() override { form_->ApplySkinChange(); }
     TWinSkinForm* SkinForm() const override { return form_; }
+    void FollowMdiMark(bool marked) override { form_->FollowMdiMark(marked); }
 
 private:
     TWinSkinForm* form_;  // freed by Release
@@ -147,6 +148,9 @@ LRESULT CALLBACK TSkinManage::HookProcedure(int code, WPARAM wparam, LPARAM lpar
     case HCBT_DESTROYWND:
         manager->UnskinPopupWindow(window);
         manager->UnskinWindow(window);
+        // Skinned windows inside it (the children of an MDI frame) go with it
+        // and are not reported one by one.
+        manager->UnskinDescendants(window);
         break;
     case HCBT_ACTIVATE:
         manager->schedule_.NoteActivation();
@@ -244,6 +248,16 @@ FormSkinning* TSkinManage::FindSkinning(HWND window) const {
     return it == forms_.end() ? nullptr : it->get();
 }
 
+TWinSkinForm* TSkinManage::SkinFormOf(HWND window) const {
+    const FormSkinning* skinning = FindSkinning(window);
+    return skinning ? skinning->SkinForm() : nullptr;
+}
+
+void TSkinManage::UnskinDescendants(HWND window) {
+    for (std::size_t i = forms_.size(); i-- > 0;)
+        if (i < forms_.size() && IsChild(window, forms_[i]->Window())) UnskinWindow(forms_[i]->Window());
+}
+
 TCustomForm* TSkinManage::FindForm(HWND window) const { return Screen ? Screen->FindForm(window) : nullptr; }
 
 std::vector<SkinDataFacts> TSkinManage::SkinDataList(HWND window) const {
@@ -308,6 +322,19 @@ void TSkinManage::UnskinAll() {
     SetEnabled(false);
     notify_target_ = nullptr;
     Deactivate();
+}
+
+void TSkinManage::SetMdiMax(bool maximized) {
+    if (maximized == mdi_maximized_) return;
+    mdi_maximized_ = maximized;
+    for (std::size_t i = 0; i < forms_.size(); ++i) forms_[i]->FollowMdiMark(maximized);
+}
+
+bool TSkinManage::SkinMdiChild(HWND child) {
+    const bool scanning = std::exchange(scanning_, true);
+    const bool skinned = TrySkinWindow(child);
+    scanning_ = scanning;
+    return skinned;
 }
 
 void TSkinManage::TimerTick() {

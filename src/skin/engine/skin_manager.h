@@ -54,6 +54,8 @@ public:
     virtual void ApplySkinChange() = 0;
     // The engine's object behind it; null for a stand-in.
     virtual TWinSkinForm* SkinForm() const { return nullptr; }
+    // The maximised-MDI-child mark changed; only an MDI child's object acts.
+    virtual void FollowMdiMark(bool marked) = 0;
 };
 
 // Makes the form-skinning object for a window.
@@ -85,7 +87,12 @@ public:
     bool TrySkinWindow(HWND window);
     // Lets go of the window's form-skinning object; false when it has none.
     bool UnskinWindow(HWND window);
+    // Lets go of every skinned window inside the window.
+    void UnskinDescendants(HWND window);
     bool IsSkinnedWindow(HWND window) const;
+    // The engine's form-skinning object of a skinned window; null when the
+    // window has none or another kind of object.
+    TWinSkinForm* SkinFormOf(HWND window) const;
     // The skin data component that serves the window; null when none is registered.
     TSkinData* FindSkinData(HWND window);
     // The form skin question, asked of the first sfMainform component; yes without one.
@@ -109,6 +116,15 @@ public:
     void UnskinAll();
     // The form-skinning object of a skinned window; null for any other.
     FormSkinning* FindSkinning(HWND window) const;
+
+    // An MDI child is shown maximised (set by its frame's menu bar as it shows
+    // the child's buttons, cleared as the child is restored, tiled or cascaded).
+    bool MdiMaximized() const { return mdi_maximized_; }
+    // Records the mark; every skinned MDI child follows it.
+    void SetMdiMax(bool maximized);
+    // Skins an MDI child at its frame's request (the scan's rules: the child
+    // is no longer left to its frame).
+    bool SkinMdiChild(HWND child);
 
     bool Enabled() const { return schedule_.Enabled(); }
     void SetEnabled(bool value) { schedule_.SetEnabled(value); }
@@ -148,6 +164,7 @@ private:
     std::vector<TSkinData*> skin_datas_;
     SkinActionSchedule schedule_;
     bool scanning_ = false;
+    bool mdi_maximized_ = false;
     // Whose OnSkinChanged fires after the next action.
     TSkinData* notify_target_ = nullptr;
     TSkinDataListener* previous_listener_ = nullptr;

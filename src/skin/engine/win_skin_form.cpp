@@ -5,20 +5,24 @@
 #include "framework/core/properties.h"
 #include "framework/win/menus.h"
 #include "framework/win/messages.h"
+#include "skin/engine/skin_manager.h"
 
 namespace korvane {
 namespace {
 
 constexpr LONG kCaptionButtonBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
-bool has_mdi_client(HWND window) {
+// The direct child of class "MDIClient" that makes the window an MDI frame.
+HWND find_mdi_client(HWND window) {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t name[16] = {};
         GetClassNameW(child, name, 16);
-        if (lstrcmpiW(name, L"MDIClient") == 0) return true;
+        if (lstrcmpiW(name, L"MDIClient") == 0) return child;
     }
-    return false;
+    return nullptr;
 }
+
+bool mdi_marked() { return SkinManager && SkinManager->MdiMaximized(); }
 
 FormControlsFactory control_skinning = nullptr;
 
@@ -77,8 +81,10 @@ void TWinSkinForm::SkinWindow(TSkinData& data) {
         Timer->SetInterval(250);
         Timer->OnTimer = [this](TObject*) { HoverCheck(); };
     }
+    MdiClient = find_mdi_client(Handle);
     if (!data.SkinControls().contains(xcMainMenu)) {
         light_ = true;
+        HookMdiClient();
         ComputeFrameMetrics();
         if (!controls_ && control_skinning && !data.Empty()) controls_ = control_skinning(*this);
         return;
@@ -101,7 +107,7 @@ void TWinSkinForm::SkinWindow(TSkinData& data) {
     if (Style & WS_MINIMIZEBOX) BoxFlags |= kMinimizeBox;
     if (Style & WS_MAXIMIZEBOX) BoxFlags |= kMaximizeBox;
     ReadWindowState();
-    MdiKind = has_mdi_client(Handle) ? mkFrame : mkNone;
+    MdiKind = MdiClient ? mkFrame : mkNone;
     if (ex_style & WS_EX_MDICHILD) MdiKind = mkChild;
     if ((Style & WS_POPUP) && (Style & WS_CAPTION) != WS_CAPTION)
         FrameKind = kFrameCaptionless;
@@ -122,13 +128,17 @@ void TWinSkinForm::SkinWindow(TSkinData& data) {
 
     if (!subclass_.Install(Handle, [this](UINT m, WPARAM w, LPARAM l) { return WindowProcedure(m, w, l); }))
         return;  // a window that cannot be hooked keeps its normal look
-    if (WindowState != wsMinimized) SetCaptionButtonBits(false);
+    // A child shown maximised keeps its caption buttons: its frame is the system's.
+    if (WindowState != wsMinimized && !(MdiKind == mkChild && mdi_marked())) SetCaptionButtonBits(false);
+    HookMdiClient();
     ComputeFrameMetrics();
     InvalidateRect(Handle, nullptr, TRUE);
 }
 
 void TWinSkinForm::Start() {
-    if (PaintState == psNotStarted && WindowState != wsMinimized && FrameKind != kFrameCaptionless) {
+    if (PaintState == psNotStarted && MdiKind == mkChild && mdi_marked()) {
+        SetCaptionButtonBits(true);
+    } else if (PaintState == psNotStarted && WindowState != wsMinimized && FrameKind != kFrameCaptionless) {
         PaintState = psFirstSizing;
         ResizeForSkin(false);
         PaintState = psNormal;
@@ -163,10 +173,13 @@ void TWinSkinForm::ApplySkinChange() {
 
 void TWinSkinForm::Unskin() {
     if (Timer) Timer->SetEnabled(false);
+    // A frame that lets go of its children leaves no child marked maximised.
+    if (MdiKind == mkFrame && mdi_marked()) SkinManager->SetMdiMax(false);
     SetPopupMenusOwnerDraw(false);
     controls_.reset();
     if (light_) {
         light_ = false;
+        mdi_client_subclass_.Remove();
         if (Form && PaintState != psReleasing) Form->SetColor(SavedColor);
         // Repaint the frames in place: minimising and restoring would show a
         // hidden window and un-maximise a maximised one.
@@ -183,9 +196,13 @@ void TWinSkinForm::Unskin() {
     TitleCache.SetSize(0, 0);
     HotObject = nullptr;
     ReleaseMenuBar();
+    mdi_client_subclass_.Remove();
     const LONG style = GetWindowLongW(Handle, GWL_STYLE);
     const bool child = (style & WS_CHILD) && MdiKind != mkChild;
-    if (!child && IsWindow(Handle)) {
+    // A maximised or minimised MDI child has the system's frame already: its
+    // size is the client window's or the icon's.
+    const bool unframed_child = MdiKind == mkChild && (IsZoomed(Handle) || IsIconic(Handle));
+    if (!child && !unframed_child && IsWindow(Handle)) {
         RECT r{};
         GetWindowRect(Handle, &r);
         POINT origin{r.left, r.top};
@@ -364,7 +381,8 @@ void TWinSkinForm::DoButtonAction(int x, int y) {
         case 11:
         case 12: OpenSystemMenu(x + 1, y + 1); break;
         case 7: case 8: case 9: case 60: case 61: case 62:
-            break;  // the buttons of a maximised MDI child act on MDI frames only
+            CommandActiveChild(MdiChildCommand(action));
+            break;
         default: PostMessageW(Handle, WM_SKINQUERY, WPARAM(action), 0); break;
     }
 }

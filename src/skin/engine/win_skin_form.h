@@ -31,6 +31,7 @@
 #include "framework/win/timer.h"
 #include "framework/win/window_subclass.h"
 #include "skin/draw/frame_geometry.h"
+#include "skin/draw/mdi_rules.h"
 #include "skin/draw/title_buttons.h"
 #include "framework/win/window_proc_hook.h"
 #include "skin/engine/menu_bar.h"
@@ -162,6 +163,13 @@ public:
     // Installs the maker of every window's control skinning (null: controls
     // keep their own look).
     static void SetControlSkinning(FormControlsFactory factory);
+    // MDI: the family the window heads (an MDI frame's active child and
+    // whether it is maximised); empty for other windows.
+    MdiFamily Family() const;
+    // A skinned MDI child follows the manager's maximised-child mark: while a
+    // child is maximised no child wears the skinned frame or its region.
+    void FollowMdiMark(bool marked);
+
     // The window's control skinning, while started and not unskinned.
     TFormControls* Controls() const { return controls_.get(); }
 
@@ -178,6 +186,8 @@ public:
     Rect CaptionRect;
     Rect SystemFrameSize;  // (0, 0, extra width, extra height) of the system frame
     int MenuBarHeight = 0;
+    HWND MdiClient = nullptr;       // the MDI client of an MDI frame
+    HWND ActiveMdiChild = nullptr;  // the child last made through it
     HMENU MenuHandle = nullptr;
     HMENU SystemMenu = nullptr;
     Color SavedColor = 0;
@@ -229,6 +239,12 @@ private:
     Size ButtonImageSize(const TWinSysButton& button) const;
     void DrawButtonFrame(MutableImageView target, const TWinSysButton& button, int frame) const;
     void HoverCheck();
+    // The MDI client of an MDI frame: what its children do reaches the manager.
+    LRESULT MdiClientProcedure(UINT msg, WPARAM wparam, LPARAM lparam);
+    void HookMdiClient();
+    // Sends a system command to the frame's active child, then clears the
+    // manager's mark when that child is no longer maximised.
+    void CommandActiveChild(int command);
     // The title-bar buttons point into the skin's records: after a new skin
     // was read they are made again before anything uses them.
     void FollowSkin();
@@ -249,6 +265,7 @@ private:
 
     std::unique_ptr<TFormControls> controls_;
     WindowSubclass subclass_;
+    WindowSubclass mdi_client_subclass_;
     std::unique_ptr<TTimer> Timer;  // the 250 ms hover check, on while the window is active
     UniqueGdi<HRGN> Region;
     TBitmap work_;      // border pieces are composed here

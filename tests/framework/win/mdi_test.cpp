@@ -108,6 +108,11 @@ TEST_F(MdiTest, TileAndCascadeArrangeTheChildrenAlsoAfterOneWasMaximised) {
     TForm* fourth = NewChild("D");
     EXPECT_TRUE(IsZoomed(fourth->Handle()));
     EXPECT_EQ(frame_->ActiveMDIChild(), fourth);
+    // Maximised, its client area is the client window's.
+    RECT fourth_client, client_area;
+    GetClientRect(fourth->Handle(), &fourth_client);
+    GetClientRect(client, &client_area);
+    EXPECT_EQ(from_rect(fourth_client), from_rect(client_area));
     fourth->Close();
     PumpUntil([&] { return frame_->MDIChildCount() == 3; });
     ASSERT_EQ(frame_->MDIChildCount(), 3);

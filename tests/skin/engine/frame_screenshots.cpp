@@ -1,6 +1,7 @@
 // Pictures of skinned windows for the documentation: a framework form active,
-// inactive and maximised, the gallery form skinned by attaching directly, and
-// a plain Win32 window. Each is read from the screen with a margin of the
+// inactive and maximised, the gallery form skinned by attaching directly, a
+// plain Win32 window, and an MDI frame skinned by the manager with a
+// maximised child and with its children tiled. Each is read from the screen with a margin of the
 // desk behind it, so the shaped corners show.
 //
 // Usage: frame_screenshots OUTPUT_DIR SKIN_FILE   (writes BMP files; see
@@ -22,6 +23,7 @@
 #include "framework/win/stdctrls.h"
 #include "skin/engine/popup_menu.h"
 #include "skin/engine/skin_data.h"
+#include "skin/engine/skin_manager.h"
 #include "skin/engine/win_skin_form.h"
 
 namespace korvane {
@@ -127,6 +129,57 @@ TWinSkinForm* Attach(TSkinData& skin, TCustomForm* form, HWND window) {
     return skinned;
 }
 
+TMenuItem* MenuEntry(TForm& owner, TMenuItem& parent, const std::string& caption) {
+    auto* item = new TMenuItem(&owner);
+    item->SetCaption(caption);
+    parent.Add(item);
+    return item;
+}
+
+// An MDI frame and three documents, skinned by the manager as the tool's
+// windows are: the frame as it is activated, the children as they are made.
+void MdiPictures(const std::string& out, const std::string& skin_file) {
+    TSkinData managed(nullptr);
+    managed.SetSkinFile(skin_file);
+    managed.SetActive(true);
+    auto* frame = Application->CreateForm<TForm>();
+    frame->SetCaption("A skinned MDI frame");
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(60, 60, 560, 400);
+    auto* menu = new TMainMenu(frame);
+    for (const char* caption : {"&File", "&Edit"}) MenuEntry(*frame, menu->Items(), caption);
+    TMenuItem* window = MenuEntry(*frame, menu->Items(), "&Window");
+    MenuEntry(*frame, *window, "&Tile");
+    MenuEntry(*frame, *window, "&Cascade");
+    frame->SetMenu(menu);
+    frame->SetWindowMenu(window);
+    frame->Show();
+    SetForegroundWindow(frame->Handle());
+    Settle();
+    std::vector<TForm*> children;
+    for (int i = 1; i <= 3; ++i) {
+        auto* child = new TForm(frame);
+        child->SetCaption("Document " + std::to_string(i));
+        child->SetBounds(12 + 28 * (i - 1), 12 + 28 * (i - 1), 240, 150);
+        auto* text = new TLabel(child);
+        text->SetParent(child);
+        text->SetBounds(12, 12, 200, 20);
+        text->SetCaption("MDI child " + std::to_string(i));
+        child->SetFormStyle(fsMDIChild);
+        children.push_back(child);
+    }
+    Settle();
+    ShowWindow(children.back()->Handle(), SW_MAXIMIZE);
+    Settle();
+    Save(frame->Handle(), out + "/skin-mdi-maximised.bmp");
+    SendMessageW(frame->ClientHandle(), WM_MDIRESTORE, WPARAM(children.back()->Handle()), 0);
+    frame->Tile();
+    Settle();
+    Save(frame->Handle(), out + "/skin-mdi-tiled.bmp");
+    delete frame;
+    Settle();
+}
+
 int Run(const std::string& out, const std::string& skin_file) {
     TSkinData skin(nullptr);
     skin.SetSkinFile(skin_file);
@@ -196,6 +249,8 @@ int Run(const std::string& out, const std::string& skin_file) {
     skinned_plain->Release();
     skinned_form->Release();
     DestroyWindow(plain);
+    gallery->Hide();
+    MdiPictures(out, skin_file);
     DestroyWindow(desk);
     return 0;
 }

@@ -68,6 +68,7 @@ public:
     void DropTitleButtons() override { log_.push_back("drop buttons " + Title()); }
     void ComputeFrameMetrics() override { log_.push_back("metrics " + Title()); }
     void ApplySkinChange() override { log_.push_back("apply " + Title()); }
+    void FollowMdiMark(bool marked) override { log_.push_back((marked ? "mdi mark on " : "mdi mark off ") + Title()); }
 
 private:
     static constexpr const wchar_t* kProp = L"KorvaneFakeSkinning";
@@ -486,6 +487,40 @@ TEST_F(SkinManagerTest, AComponentForOneFormSkinsItsFormAsItIsLoaded) {
     EXPECT_TRUE(manager_->IsSkinnedWindow(host->Handle()));
     EXPECT_EQ(manager_->FindSkinData(host->Handle()), &SkinDataOf(*host));
     EXPECT_EQ(log_, Log{"attach own with SkinData1 (form)"});
+}
+
+TEST_F(SkinManagerTest, TheMaximisedChildMarkReachesEverySkinnedWindowOncePerChange) {
+    manager_->SetEnabled(true);
+    Show(Plain(L"a"));
+    Show(Plain(L"b"));
+    log_.clear();
+    EXPECT_FALSE(manager_->MdiMaximized());
+    manager_->SetMdiMax(true);
+    manager_->SetMdiMax(true);
+    EXPECT_TRUE(manager_->MdiMaximized());
+    manager_->SetMdiMax(false);
+    EXPECT_EQ(log_, (Log{"mdi mark on a", "mdi mark on b", "mdi mark off a", "mdi mark off b"}));
+}
+
+TEST_F(SkinManagerTest, AnMdiChildIsSkinnedAtItsFramesRequestAndLetGoWithItsFrame) {
+    manager_->SetEnabled(true);
+    HWND frame = Plain(L"frame");
+    Show(frame);
+    CLIENTCREATESTRUCT ccs{};
+    HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 180, 80, frame, nullptr,
+                                  GetModuleHandleW(nullptr), &ccs);
+    ASSERT_NE(client, nullptr);
+    HWND child = CreateWindowExW(WS_EX_MDICHILD, L"KorvanePlainWindow", L"child", WS_CHILD | WS_VISIBLE | WS_CAPTION,
+                                 0, 0, 100, 60, client, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(child, nullptr);
+    EXPECT_FALSE(manager_->TrySkinWindow(child));  // left to its frame
+    EXPECT_TRUE(manager_->SkinMdiChild(child));
+    PumpFor(50);
+    DestroyWindow(frame);  // the child is not reported on its own
+    EXPECT_FALSE(manager_->IsSkinnedWindow(child));
+    EXPECT_EQ(manager_->SkinnedWindowCount(), 0);
+    EXPECT_EQ(log_, (Log{"attach frame with MainData", "attach child with MainData", "start frame", "start child",
+                         "release frame", "freed frame", "release child", "freed child"}));
 }
 
 }  // namespace

@@ -102,25 +102,26 @@ inline int Differences(const Image& shot, Point at, const Image& expected) {
     return Differences(shot, at, expected, [](Point) { return false; });
 }
 
-// The whole frame of a window skinned with the default skin (8-pixel sides
-// and bottom, a 29-pixel top) as the drawing utilities compose it: the side
+// The whole frame as the drawing utilities compose it from the skin: the side
 // pieces own the corners, the top piece spans between them, the title-bar
 // buttons go over the strip (and over the side pieces where they reach them).
+// The buttons of the menu-bar row are the bar's (see BarWithChildButtons).
 inline Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
     const SkinModel& skin = DefaultSkin().Skin();
     const int w = size.width, h = size.height;
+    const int left = form.FrameLeft, top = form.FrameTop, right = form.FrameRight, bottom = form.FrameBottom;
     Image frame(w, h);
     auto put = [&](const Image& piece, Point at) {
         StretchBlit(frame.mutable_view(), Rect::from_size(at.x, at.y, piece.width(), piece.height()), piece,
                     {0, 0, piece.width(), piece.height()});
     };
-    put(BorderPiece(skin.BorderLeft, {8, h}, false, active), {0, 0});
-    put(BorderPiece(skin.BorderRight, {8, h}, false, active), {w - 8, 0});
-    put(BorderPiece(skin.BorderBottom, {w - 16, 8}, true, active), {8, h - 8});
-    put(BorderPiece(skin.BorderTop, {w - 16, 29}, true, active), {8, 0});
+    put(BorderPiece(skin.BorderLeft, {left, h}, false, active), {0, 0});
+    put(BorderPiece(skin.BorderRight, {right, h}, false, active), {w - right, 0});
+    put(BorderPiece(skin.BorderBottom, {w - left - right, bottom}, true, active), {left, h - bottom});
+    put(BorderPiece(skin.BorderTop, {w - left - right, top}, true, active), {left, 0});
     for (const auto& b : form.TitleButtons) {
         const TDataSkinSysButton& r = *b->SkinButton;
-        if (!b->Visible || r.Bitmap.empty() || IsIconAction(r.Action)) continue;
+        if (!b->Visible || r.Bitmap.empty() || IsIconAction(r.Action) || r.Visibility == 100) continue;
         DrawStripFrame(frame.mutable_view(), b->BoundsRect, {r.Bitmap.view(), r.Frame, false},
                        TitleButtonFrame(active, r.Frame), true);
     }
@@ -128,18 +129,18 @@ inline Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
 }
 
 // Differences between the window and the expected frame outside the client
-// area (with the menu bar, when there is one), the caption text and the
-// window's icon.
+// area, the menu bar, the caption text and the window's icon.
 inline int FrameDifferences(HWND window, const TWinSkinForm& form, bool active) {
     const Size size = WindowSize(window);
-    const Rect client = SkinnedClientRect({0, 0, size.width, size.height}, form.Frame(), 0);
+    const Rect client = SkinnedClientRect({0, 0, size.width, size.height}, form.Frame(), form.MenuBarHeight);
+    const Rect bar{form.FrameLeft, form.FrameTop, size.width - form.FrameRight, form.FrameTop + form.MenuBarHeight};
     auto in_icon = [&](Point p) {
         for (const auto& b : form.TitleButtons)
             if (b->Visible && IsIconAction(b->SkinButton->Action) && b->BoundsRect.contains(p)) return true;
         return false;
     };
     return Differences(Capture(window), {0, 0}, ExpectedFrame(form, size, active), [&](Point p) {
-        return client.contains(p) || form.CaptionRect.contains(p) || in_icon(p);
+        return client.contains(p) || bar.contains(p) || form.CaptionRect.contains(p) || in_icon(p);
     });
 }
 

@@ -19,6 +19,11 @@
 #include "skin/data/skin_reader_notice.h"
 #include "skin/engine/registration.h"
 #include "skin/engine/skin_manager.h"
+#include "skin/engine/skinned_window.h"
+#include "skin/controls/combo_face.h"
+#include "skin/controls/control_skins.h"
+#include "skin/controls/skin_control.h"
+#include "framework/win/user_input.h"
 
 namespace korvane {
 namespace {
@@ -274,6 +279,81 @@ TEST_F(MainFormTest, FailedReadKeepsTheTitleAndReportsTheError) {
     EXPECT_EQ(titles, std::vector<std::string>{});
     EXPECT_EQ(errors, std::vector<std::string>{"File not found."});
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.bmp")));
+}
+
+// The save dialog of the tool, opened by its button as the user does: its
+// file-name box and type list are skinned (their objects, and the skin's
+// pixels on their borders), and a name typed with real keys reaches the
+// target.
+TEST_F(MainFormTest, TheSaveDialogsNameBoxAndTypeListWearTheSkinAndATypedNameBecomesTheTarget) {
+    testing::TempDir dir;
+    form_->SaveDlg->SetInitialDir(narrow(dir.path().wstring()));
+    InstallControlSkinning();  // as the tool's start-up does
+    form_->Show();
+    PumpUntil([&] { return SkinManager->IsSkinnedWindow(form_->Handle()); });
+
+    struct Box {
+        HWND window = nullptr;
+        std::string kind = "none";
+        int differences = -1;
+    };
+    Box name, types;
+    constexpr int kNameBox = 0x47C, kTypeList = 0x470;  // cmb13, cmb1
+    constexpr UINT kLook = WM_APP + 17;
+    const SkinModel& skin = form_->SkinData1->Skin();
+    const Pixel face = to_pixel(ColorToRGB(skin.Colours.ButtonFace));
+    // In the tool's thread, while the dialog runs: 1 once the dialog's
+    // controls have their objects.
+    WindowProcHook look(*form_, [&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg != kLook) return next(m);
+        const HWND dialog = reinterpret_cast<HWND>(m.WParam);
+        FormSkinning* skinning = SkinManager->FindSkinning(dialog);
+        TWinSkinForm* form = skinning ? skinning->SkinForm() : nullptr;
+        auto* skins = form ? static_cast<TControlSkins*>(form->Controls()) : nullptr;
+        m.Result = 0;
+        if (!skins || skins->ControlList.empty()) return;
+        for (auto [box, id] : {std::pair{&name, kNameBox}, std::pair{&types, kTypeList}}) {
+            HWND window = GetDlgItem(dialog, id);
+            // A ComboBoxEx is skinned through the combo box inside it.
+            if (testing::ClassNameOf(window) == L"ComboBoxEx32") window = GetWindow(window, GW_CHILD);
+            box->window = window;
+            const TSkinControl* object = skins->FindControlByHandle(window);
+            box->kind = object ? std::string(object->ClassName()) : "none";
+            InvalidateRect(window, nullptr, TRUE);
+            UpdateWindow(window);
+            const int state = GetFocus() == window ? 4 : 1;
+            box->differences = testing::Differences(
+                testing::Capture(window), {0, 0}, testing::ComboFace(skin, face, testing::WindowSize(window), state));
+        }
+        if (HWND edit = FindWindowExW(name.window, nullptr, L"Edit", nullptr)) SetFocus(edit);
+        m.Result = 1;
+    });
+    {
+        testing::UserDriver user([&](DWORD ui) {
+            HWND dialog = testing::WaitForWindow(ui, [](HWND w) { return testing::TextOf(w) == "Save As"; });
+            if (!dialog) return;
+            DWORD_PTR looked = 0;
+            for (int i = 0; i < 100 && !looked; ++i) {
+                Sleep(50);
+                SendMessageTimeoutW(form_->Handle(), kLook, WPARAM(dialog), 0, SMTO_BLOCK, 2000, &looked);
+            }
+            for (WORD key : {WORD('T'), WORD('Y'), WORD('P'), WORD('E'), WORD('D'), WORD(VK_RETURN)}) {
+                testing::TypeKey(key);
+                Sleep(30);
+            }
+            // Never left waiting: a dialog still open is cancelled.
+            for (int i = 0; i < 100 && IsWindow(dialog); ++i) Sleep(50);
+            if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        SendMessageW(form_->Button2->Handle(), BM_CLICK, 0, 0);
+    }
+    TWinSkinForm::SetControlSkinning(nullptr);
+    EXPECT_EQ(name.kind, "TSkinComBox");
+    EXPECT_EQ(types.kind, "TSkinComBox");
+    EXPECT_EQ(name.differences, 0) << "the name box's border";
+    EXPECT_EQ(types.differences, 0) << "the type list's border";
+    EXPECT_EQ(form_->TargetFileName, dir.file("typed.bmp"));
+    EXPECT_EQ(form_->stDFile->Caption(), "typed.bmp");
 }
 
 }  // namespace

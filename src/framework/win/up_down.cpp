@@ -109,7 +109,9 @@ int TUpDown::Position() {
     if (HandleAllocated()) {
         BOOL failed = FALSE;
         int now = int(SendMessageW(Handle(), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
-        if (!failed) position_ = now;
+        // The failure is the associate's text not being a number; without an
+        // associate the system reports one too (Wine), with the position right.
+        if (!failed || !associate_) position_ = now;
     }
     return position_;
 }

@@ -11,6 +11,7 @@
 #include "framework/win/form.h"
 #include "framework/win/edits.h"
 #include "framework/win/group_box.h"
+#include "framework/win/header_control.h"
 #include "framework/win/list_boxes.h"
 #include "framework/win/list_view.h"
 #include "framework/win/scroll_bar.h"
@@ -27,6 +28,7 @@
 #include "skin/controls/skin_check_box.h"
 #include "skin/controls/skin_com_box.h"
 #include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_header.h"
 #include "skin/controls/skin_list_view.h"
 #include "skin/controls/skin_progress.h"
 #include "skin/controls/skin_radio_button.h"
@@ -274,6 +276,8 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
     }
     if (kinds.contains(xcScrollbar)) {
         if (is<TListView>(component)) return box(new TSkinListView(this), false);
+        // A header control on its own is skinned as a list view's header is.
+        if (is<THeaderControl>(component)) return window(new TSkinHeader(this));
         if (is<TListBox>(component) || is<TScrollBox>(component)) return scroll_bars(new TSkinScrollBar(this), true);
         if (t == 96 || component.Tag() == 55 || is_scrollable(component))
             return scroll_bars(new TSkinScrollBar(this), true);

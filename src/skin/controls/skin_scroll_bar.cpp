@@ -5,6 +5,7 @@
 #include "framework/win/canvas.h"
 #include "framework/win/graphics.h"
 #include "framework/win/wincontrol.h"
+#include "skin/controls/bar_press.h"
 #include "skin/controls/control_skins.h"
 #include "skin/draw/drawing.h"
 
@@ -199,61 +200,17 @@ bool TSkinScrollBar::ThumbPress(const TMessage& message) {
     if (!GetWindowRect(Handle, &window)) return false;
     Layout({0, 0, window.right - window.left, window.bottom - window.top});
     const Rect& bar = vertical ? VertBarRect : HorzBarRect;
-    const int p = vertical ? cursor.y - window.top - bar.top : cursor.x - window.left - bar.left;
+    const int origin = vertical ? window.top + bar.top : window.left + bar.left;
     UpdateThumb(vertical, vertical ? bar.height() : bar.width());
     PressedPart = vertical ? 6 : 5;
-    if (scroll_hit_test(vertical ? VertGeometry : HorzGeometry, p) != SB_THUMBTRACK) return false;
+    BarGeometry& geometry = vertical ? VertGeometry : HorzGeometry;
+    if (scroll_hit_test(geometry, (vertical ? cursor.y : cursor.x) - origin) != SB_THUMBTRACK) return false;
     PaintWindow(nullptr);
-    DragLoop(vertical, cursor);
-    return true;
-}
-
-void TSkinScrollBar::DragLoop(bool vertical, Point start) {
-    const std::shared_ptr<bool> alive = alive_;
     const HWND handle = Handle;
-    const UINT scroll = vertical ? WM_VSCROLL : WM_HSCROLL;
-    const int bar = vertical ? SB_VERT : SB_HORZ;
-    SCROLLINFO info{sizeof(info), kInfoMask, 0, 0, 0, 0, 0};
-    GetScrollInfo(handle, bar, &info);
-    const ScrollRange range = range_of(info);
-    const int start_offset = (vertical ? VertGeometry : HorzGeometry).thumb_offset;
-    int pos = info.nPos;
-    Tracking = true;
-    SetCapture(handle);
-    MSG msg{};
-    while (*alive && Tracking && IsWindow(handle)) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(int(msg.wParam));  // the outer loop ends as asked
-            break;
-        }
-        if (got < 0) break;
-        if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) {
-            Tracking = false;
-            SendMessageW(handle, scroll, MAKEWPARAM(SB_THUMBPOSITION, pos), 0);
-            PostMessageW(handle, scroll, SB_ENDSCROLL, 0);
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-        if (msg.message != WM_MOUSEMOVE && msg.message != WM_NCMOUSEMOVE) continue;
-        if (!*alive || !Tracking || !IsWindow(handle)) break;
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        BarGeometry& g = vertical ? VertGeometry : HorzGeometry;
-        const int moved = vertical ? cursor.y - start.y : cursor.x - start.x;
-        const ThumbDrag drag = drag_thumb(g, start_offset, moved, range);
-        if (drag.pos == pos) continue;
-        pos = drag.pos;
-        SCROLLINFO set{sizeof(set), SIF_POS, 0, 0, 0, pos, pos};
-        SetScrollInfo(handle, bar, &set, FALSE);
-        g.thumb_offset = drag.offset;
-        SendMessageW(handle, scroll, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
-    }
-    if (!*alive) return;
-    Tracking = false;
-    if (GetCapture() == handle) ReleaseCapture();
-    if (IsWindow(handle) && Handle) PaintWindow(nullptr);
+    const PressedBar target{handle, vertical ? SB_VERT : SB_HORZ, vertical, handle, 0, origin};
+    if (RunBarPress(target, SB_THUMBTRACK, cursor, geometry, Tracking, alive_) && IsWindow(handle) && Handle)
+        PaintWindow(nullptr);
+    return true;
 }
 
 }  // namespace korvane

@@ -6,9 +6,10 @@
 // the bars follow the scroll messages that handling sends, and are drawn
 // again whenever the scroll information has changed under them.
 //
-// The drag holds the mouse capture and waits for messages; it ends on the
-// button's release, on losing the capture, when the control goes away and
-// when WM_QUIT arrives (posted again for the outer loop).
+// The drag is the skinned bars' own press (bar_press.h): it holds the mouse
+// capture and waits for messages; it ends on the button's release, on losing
+// the capture, when the control goes away and when WM_QUIT arrives (posted
+// again for the outer loop).
 
 #include <memory>
 
@@ -67,7 +68,6 @@ private:
     void UpdateThumb(bool vertical, int length);
     // A press on a window bar: true when it hit the thumb and was dragged.
     bool ThumbPress(const TMessage& message);
-    void DragLoop(bool vertical, Point start);
     // The scroll information changed since the bars were last drawn.
     bool InfoChanged() const;
 

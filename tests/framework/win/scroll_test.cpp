@@ -129,5 +129,29 @@ TEST_F(ScrollTest, UpDownStepsItsEditByArrowsAndKeysAndReadsWhatIsTyped) {
     EXPECT_EQ(spin->Associate(), nullptr);
 }
 
+TEST_F(ScrollTest, AnUpDownWithoutAnAssociateReportsThePositionItsArrowsStepTo) {
+    auto* form = app_->CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    auto* spin = new TUpDown(form);
+    spin->SetParent(form);
+    spin->SetBounds(10, 10, 20, 40);
+    spin->SetMax(1000);
+    spin->SetPosition(500);
+    std::vector<std::string> log;
+    spin->OnClick = [&](TObject*, TUDBtnType button) {
+        log.push_back((button == btNext ? "next " : "prev ") + std::to_string(spin->Position()));
+    };
+    form->Show();
+    Pump();
+    RECT client;
+    GetClientRect(spin->Handle(), &client);
+    ClickAt(spin->Handle(), {client.right / 2, client.bottom - 3});  // the lower arrow
+    PumpUntil([&] { return log.size() == 1; });
+    ClickAt(spin->Handle(), {client.right / 2, client.bottom - 3});
+    PumpUntil([&] { return log.size() == 2; });
+    EXPECT_EQ(log, (std::vector<std::string>{"prev 499", "prev 498"}));
+    EXPECT_EQ(spin->Position(), 498);
+}
+
 }  // namespace
 }  // namespace korvane::testing

@@ -1,7 +1,9 @@
 // Pictures of the skinned controls for the documentation: the gallery form
-// with its controls skinned, and a form with the controls of each kind in
+// with its controls skinned, and forms with the controls of each kind in
 // every state they can show (normal, hot, pressed, focused, disabled; check
-// and radio states; progress; a latched speed button; status bar panels).
+// and radio states; progress; a latched speed button; status bar panels;
+// edits, combo boxes, up-downs, scroll bars and a header), a long list
+// scrolled by its skinned bar, and tabs on four sides.
 //
 // Usage: controls_screenshots OUTPUT_DIR SKIN_FILE   (writes BMP files; see
 // scripts/screenshots.sh controls, which turns them into docs/images/*.png)
@@ -21,6 +23,7 @@
 #include "framework/win/extctrls.h"
 #include "framework/win/gallery/gallery_form.h"
 #include "framework/win/group_box.h"
+#include "framework/win/header_control.h"
 #include "framework/win/list_boxes.h"
 #include "framework/win/list_view.h"
 #include "framework/win/scroll_bar.h"
@@ -32,6 +35,7 @@
 #include "framework/win/up_down.h"
 #include "skin/controls/control_skins.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_sc_control.h"
 
 namespace korvane {
 namespace {
@@ -148,6 +152,62 @@ TForm* StatesForm() {
     return form;
 }
 
+// Edits, combo boxes, up-downs and scroll-bar controls, each in a row of its
+// states, and a header control. The states the mouse gives are set on the
+// skinning objects when the form is skinned (see Run).
+TForm* SecondStatesForm() {
+    auto* form = Application->CreateForm<TForm>();
+    form->SetCaption("Edits, combo boxes, up-downs and bars in their states");
+    form->SetBounds(40, 40, 560, 256);
+    const char* kEdits[] = {"Normal edit", "Focused edit", "Disabled edit"};
+    for (int i = 0; i < 3; ++i) {
+        auto* e = Make<TEdit>(form, form, 12 + i * 176, 12, 164, 24, kEdits[i]);
+        e->SetName("Edit" + std::to_string(i));
+        if (i == 2) e->SetEnabled(false);
+    }
+    const char* kCombos[] = {"Normal", "Hot", "Pressed", "Disabled"};
+    for (int i = 0; i < 4; ++i) {
+        auto* c = Make<TComboBox>(form, form, 12 + i * 132, 48, 124, 24, "");
+        c->SetName("Combo" + std::to_string(i));
+        c->SetStyle(csDropDownList);
+        c->Items().SetText(std::string(kCombos[i]) + "\n");
+        c->SetItemIndex(0);
+        if (i == 3) c->SetEnabled(false);
+    }
+    // Up-downs: normal, upper (left) half held, lower (right) half held, disabled.
+    for (int i = 0; i < 4; ++i) {
+        auto* v = Make<TUpDown>(form, form, 12 + i * 36, 88, 22, 40, "");
+        v->SetName("Vertical" + std::to_string(i));
+        auto* h = Make<TUpDown>(form, form, 170 + i * 60, 98, 48, 22, "");
+        // Turning an up-down swaps its sides: the bounds are set again afterwards.
+        h->SetOrientation(udHorizontal);
+        h->SetBounds(170 + i * 60, 98, 48, 22);
+        h->SetName("Horizontal" + std::to_string(i));
+        if (i == 3) {
+            v->SetEnabled(false);
+            h->SetEnabled(false);
+        }
+    }
+    // Scroll bars: normal, thumb being dragged, left arrow held, right arrow held.
+    for (int i = 0; i < 4; ++i) {
+        auto* bar = Make<TScrollBar>(form, form, 12 + i * 132, 144, 124, 17, "");
+        bar->SetName("Bar" + std::to_string(i));
+        bar->SetMax(100);
+        bar->SetPageSize(25);
+        bar->SetPosition(20 + i * 15);
+    }
+    auto* header = Make<THeaderControl>(form, form, 12, 184, 520, 22, "");
+    const char* kSections[] = {"Name", "Size", "Kind"};
+    const TAlignment kAlign[] = {taLeftJustify, taCenter, taRightJustify};
+    for (int i = 0; i < 3; ++i) {
+        THeaderSection& section = header->Sections().Add();
+        section.SetText(kSections[i]);
+        section.SetWidth(150);
+        section.SetAlignment(kAlign[i]);
+    }
+    return form;
+}
+
 // Edits, combo boxes, an up-down, scroll bars, a memo with both bars, a
 // long list scrolled by its skinned bar and a report list view.
 TForm* ScrollingForm() {
@@ -204,10 +264,10 @@ TForm* ScrollingForm() {
 TForm* TabsForm() {
     auto* form = Application->CreateForm<TForm>();
     form->SetCaption("Tabs on four sides");
-    form->SetBounds(40, 40, 600, 260);
+    form->SetBounds(40, 40, 840, 260);
     const char* kSides[] = {"Top", "Bottom", "Left", "Right"};
     for (int side = 0; side < 4; ++side) {
-        auto* tabs = Make<TTabControl>(form, form, 8 + side * 146, 12, 138, 200, "");
+        auto* tabs = Make<TTabControl>(form, form, 8 + side * 204, 12, 196, 200, "");
         tabs->SetTabPosition(TTabPosition(side));
         tabs->Tabs().SetText(std::string(kSides[side]) + "\nSecond\nThird\n");
         tabs->SetTabIndex(side % 3);
@@ -238,6 +298,47 @@ int Run(const std::string& out, const std::string& skin_file) {
     Save(form->Handle(), out + "/controls-states.bmp");
     skinned->Release();
     form->Hide();
+
+    TForm* second = SecondStatesForm();
+    TWinSkinForm* skinned_second = Attach(skin, *second);
+    auto* second_skins = static_cast<TControlSkins*>(skinned_second->Controls());
+    auto object_of = [&](const std::string& name) {
+        return second_skins->FindControlByHandle(static_cast<TWinControl*>(second->FindComponent(name))->Handle());
+    };
+    SetFocus(static_cast<TWinControl*>(second->FindComponent("Edit1"))->Handle());
+    Settle();
+    // The held states are drawn once each and kept until the picture is taken:
+    // an up-down shows pressed only the half under the cursor.
+    auto hold = [&](const std::string& name, std::uint8_t bits, Point cursor) {
+        if (TSkinControl* object = object_of(name)) {
+            SetCursorPos(cursor.x, cursor.y);
+            object->State = bits;
+            object->PaintWindow(nullptr);
+        }
+    };
+    auto centre_of = [&](const std::string& name, bool second_half) {
+        RECT r{};
+        GetWindowRect(static_cast<TWinControl*>(second->FindComponent(name))->Handle(), &r);
+        const bool across = name.starts_with("Horizontal");
+        if (across) return Point{second_half ? (r.left + 3 * r.right) / 4 : (3 * r.left + r.right) / 4, (r.top + r.bottom) / 2};
+        return Point{(r.left + r.right) / 2, second_half ? (r.top + 3 * r.bottom) / 4 : (3 * r.top + r.bottom) / 4};
+    };
+    hold("Combo1", TSkinControl::kHot, {0, 0});
+    hold("Combo2", TSkinControl::kPressed, {0, 0});
+    hold("Vertical1", TSkinControl::kPressed, centre_of("Vertical1", false));
+    hold("Vertical2", TSkinControl::kPressed, centre_of("Vertical2", true));
+    hold("Horizontal1", TSkinControl::kPressed, centre_of("Horizontal1", false));
+    hold("Horizontal2", TSkinControl::kPressed, centre_of("Horizontal2", true));
+    const int bar_parts[] = {0, 5, 1, 2};
+    for (int i = 1; i < 4; ++i)
+        if (auto* bar = dynamic_cast<TSkinScControl*>(object_of("Bar" + std::to_string(i)))) {
+            bar->PressedPart = bar_parts[i];
+            bar->PaintWindow(nullptr);
+        }
+    SetCursorPos(0, 0);
+    Save(second->Handle(), out + "/controls-second-states.bmp");
+    skinned_second->Release();
+    second->Hide();
 
     TForm* scrolling = ScrollingForm();
     TWinSkinForm* skinned_scrolling = Attach(skin, *scrolling);

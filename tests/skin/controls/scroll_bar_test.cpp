@@ -14,8 +14,10 @@
 #include <vector>
 
 #include "framework/win/edits.h"
+#include "framework/win/scroll_bar.h"
 #include "framework/win/user_input.h"
 #include "framework/win/window_proc_hook.h"
+#include "skin/controls/skin_sc_control.h"
 #include "skin/controls/skin_scroll_bar.h"
 #include "skinned_controls.h"
 
@@ -98,6 +100,46 @@ protected:
         return quit;
     }
 
+    // A horizontal scroll-bar control 0 ... 1000 with a page of 1, in the
+    // middle, skinned; every scroll step it reports is logged.
+    TSkinScControl& Bar() {
+        form_ = NewForm(420, 200);
+        bar_ = Place<TScrollBar>(form_, 20, 40, 360, GetSystemMetrics(SM_CYHSCROLL));
+        bar_->SetMax(1000);
+        bar_->SetPageSize(1);
+        bar_->SetLargeChange(100);
+        bar_->SetSmallChange(3);
+        bar_->SetPosition(500);
+        bar_->OnScroll = [this](TObject*, TScrollCode code, int&) { steps_.push_back(code); };
+        TControlSkins& skins = Skin(*form_);
+        auto* object = dynamic_cast<TSkinScControl*>(skins.FindControlByHandle(bar_->Handle()));
+        EXPECT_NE(object, nullptr);
+        Pump();
+        steps_.clear();
+        return *object;
+    }
+
+    // The control as the skin draws it with the object's geometry now.
+    int ControlDifferences(const TSkinScControl& object) const {
+        RECT r{};
+        GetWindowRect(bar_->Handle(), &r);
+        TBitmap expected;
+        expected.SetSize(r.right - r.left, r.bottom - r.top);
+        DrawScrollBar(expected.Canvas().Handle(), {0, 0, r.right - r.left, r.bottom - r.top}, false,
+                      object.Geometry, object.PressedPart, Model());
+        GdiFlush();
+        return Differences(Capture(bar_->Handle()), {0, 0}, Image::copy_of(expected.View()));
+    }
+
+    // Screen point `x` pixels along the control, in its middle across.
+    Point OnBar(int x) const {
+        RECT r{};
+        GetWindowRect(bar_->Handle(), &r);
+        return {r.left + x, (r.top + r.bottom) / 2};
+    }
+
+    int Count(TScrollCode code) const { return int(std::count(steps_.begin(), steps_.end(), code)); }
+
     static void MoveTo(Point p) {
         SetCursorPos(p.x, p.y);
         Sleep(40);
@@ -107,6 +149,8 @@ protected:
     TMemo* memo_ = nullptr;
     std::unique_ptr<WindowProcHook> inner_;
     int bar_hovers_ = 0;
+    TScrollBar* bar_ = nullptr;
+    std::vector<TScrollCode> steps_;
 };
 
 TEST_F(SkinnedScrollBars, BothBarsAreTheSkinsWithACornerInTheFaceColourAfterTheSystemPaintsItsOwn) {
@@ -210,6 +254,131 @@ TEST_F(SkinnedScrollBars, ADragEndsCleanlyWhenItsControlIsDestroyedOrTheApplicat
         Sleep(60);
     });
     EXPECT_FALSE(IsWindow(memo));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(SkinnedScrollBars, APressOnTheDrawnThumbOfAScrollBarControlRunsTheOwnDragToTheLastPosition) {
+    TSkinScControl& object = Bar();
+    EXPECT_EQ(ControlDifferences(object), 0);
+    const BarGeometry g = object.Geometry;
+    ASSERT_TRUE(thumb_visible(g));
+    // The drawn thumb's first pixel.
+    const int press = g.arrow_size + g.thumb_offset;
+    int pressed_while_dragging = -1;
+    bool own_drag = false;
+    bar_->OnScroll = [&](TObject*, TScrollCode code, int&) {
+        steps_.push_back(code);
+        if (code != scTrack) return;
+        pressed_while_dragging = object.PressedPart;
+        own_drag = object.Tracking;
+    };
+    RECT window{};
+    GetWindowRect(bar_->Handle(), &window);
+    PlayUser([&] {
+        MoveTo(OnBar(press));
+        LeftDown();
+        Sleep(60);
+        for (int x = press; x < window.right - window.left + 300; x += 30) MoveTo(OnBar(x));
+        LeftUp();
+        Sleep(100);
+    });
+    ASSERT_FALSE(steps_.empty());
+    EXPECT_EQ(steps_.front(), scTrack);
+    EXPECT_EQ(Count(scPageUp) + Count(scPageDown), 0);
+    EXPECT_EQ(Count(scPosition), 1);
+    EXPECT_EQ(steps_.back(), scEndScroll);
+    EXPECT_EQ(pressed_while_dragging, 5);
+    EXPECT_TRUE(own_drag);
+    // Past the end: the last position the thumb reaches.
+    EXPECT_EQ(bar_->Position(), bar_->MaxPosition());
+    EXPECT_FALSE(object.Tracking);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetFocus(), bar_->Handle());
+    EXPECT_EQ(object.PressedPart, 0);
+    // Focused, and for longer than a blink: no caret of the system's blinks
+    // where its own thumb would be.
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(ControlDifferences(object), 0) << "after " << i * 300 << " ms";
+        Sleep(300);
+        Pump();
+    }
+}
+
+TEST_F(SkinnedScrollBars, AScrollBarControlPagesOnItsDrawnTrackAndStepsOnItsArrowsRepeatingWhileHeld) {
+    TSkinScControl& object = Bar();
+    const BarGeometry g = object.Geometry;
+    EXPECT_EQ(ControlDifferences(object), 0);
+    // A click on the arrow: one step.
+    PlayUser([&] {
+        MoveTo(OnBar(g.arrow_size / 2));
+        LeftDown();
+        Sleep(40);
+        LeftUp();
+        Sleep(60);
+    });
+    EXPECT_EQ(Count(scLineUp), 1);
+    EXPECT_EQ(ControlDifferences(object), 0);
+    EXPECT_EQ(bar_->Position(), 497);
+    EXPECT_EQ(steps_.back(), scEndScroll);
+    // Held on the track right of the thumb: pages until the thumb is under
+    // the mouse, then stops.
+    steps_.clear();
+    const int track_end = g.arrow_size + g.track_length;
+    PlayUser([&] {
+        MoveTo(OnBar(track_end - 2));
+        LeftDown();
+        Sleep(1500);
+        LeftUp();
+        Sleep(60);
+    });
+    EXPECT_EQ(steps_.front(), scPageDown);
+    EXPECT_EQ(Count(scTrack), 0);
+    EXPECT_GE(Count(scPageDown), 2);
+    EXPECT_EQ(bar_->Position(), 497 + 100 * Count(scPageDown));
+    EXPECT_EQ(scroll_hit_test(object.Geometry, track_end - 2), SB_THUMBTRACK);
+    EXPECT_FALSE(object.Tracking);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(ControlDifferences(object), 0);
+}
+
+TEST_F(SkinnedScrollBars, AScrollBarControlsDragEndsCleanlyWhenItIsDestroyedOrTheApplicationQuits) {
+    TSkinScControl& object = Bar();
+    const BarGeometry g = object.Geometry;
+    const int thumb = g.arrow_size + g.thumb_offset + g.thumb_length / 2;
+    const DWORD thread = GetCurrentThreadId();
+    const int quit = PlayUser([&] {
+        MoveTo(OnBar(thumb));
+        LeftDown();
+        Sleep(60);
+        MoveTo(OnBar(thumb + 30));
+        PostThreadMessageW(thread, WM_QUIT, 9, 0);
+        Sleep(200);
+        LeftUp();
+        Sleep(60);
+    });
+    EXPECT_EQ(quit, 9);
+    EXPECT_FALSE(object.Tracking);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    const HWND bar = bar_->Handle();
+    WindowProcHook destroy(*form_, [&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg == WM_APP + 7) DestroyWindow(bar);
+        next(m);
+    });
+    const HWND form = form_->Handle();
+    const int at = object.Geometry.arrow_size + object.Geometry.thumb_offset + object.Geometry.thumb_length / 2;
+    PlayUser([&] {
+        MoveTo(OnBar(at));
+        LeftDown();
+        Sleep(60);
+        MoveTo(OnBar(at + 20));
+        PostMessageW(form, WM_APP + 7, 0, 0);
+        Sleep(200);
+        MoveTo(OnBar(at + 40));
+        LeftUp();
+        Sleep(60);
+    });
+    EXPECT_FALSE(IsWindow(bar));
     EXPECT_EQ(GetCapture(), nullptr);
 }
 

@@ -1,13 +1,15 @@
 #!/bin/sh
-# Retakes the pictures of the skinned windows (frame), skinned controls (controls) or the
-# plain Win32 program (plainwin) in docs/images from the Windows build.
-# Usage: scripts/screenshots.sh frame|controls|plainwin [BUILD_DIR]   (default build/win64)
+# Retakes the pictures of the skinned windows (frame), the skinned controls (controls), the
+# gallery program in each shipped skin (gallery) or the plain Win32 program (plainwin) in
+# docs/images from the Windows build.
+# Usage: scripts/screenshots.sh frame|controls|gallery|plainwin [BUILD_DIR]   (default build/win64)
 set -eu
 case "${1:-}" in
   frame) prefix=skin ;;
   controls) prefix=controls ;;
+  gallery) prefix=gallery ;;
   plainwin) prefix=plainwin ;;
-  *) echo "usage: $0 frame|controls|plainwin [BUILD_DIR]" >&2; exit 2 ;;
+  *) echo "usage: $0 frame|controls|gallery|plainwin [BUILD_DIR]" >&2; exit 2 ;;
 esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${2:-$root/build/win64}

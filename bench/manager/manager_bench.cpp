@@ -24,21 +24,10 @@
 #include "framework/win/form.h"
 #include "skin/engine/skin_data.h"
 #include "skin/engine/skin_manager.h"
+#include "support/timing.h"
 
 namespace korvane {
 namespace {
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return double(now.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Milliseconds for `count` forms made, shown (their posted messages handled,
 // the skin's first sizing among them) and destroyed.

@@ -9,6 +9,19 @@
 
 namespace korvane {
 
+// Now, in milliseconds of the performance counter.
+inline double NowMs() {
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+inline double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // Milliseconds per call of each job: rounds of `count` calls, the jobs taking
 // turns within a round (so a busy machine slows all of them alike), and the
 // median round of each job.

@@ -2,35 +2,18 @@
 //   korvane.exe [--skin FILE.skn]
 
 #include <windows.h>
-#include <shellapi.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "app/hot_label.h"
 #include "app/main_form.h"
 #include "app/pic_show.h"
-#include "app/start_options.h"
-#include "base/win32_text.h"
 #include "framework/core/class_registry.h"
 #include "framework/win/application.h"
 #include "skin/controls/control_skins.h"
 #include "skin/data/skin_reader_notice.h"
+#include "skin/data/start_options.h"
 #include "skin/engine/registration.h"
-
-namespace {
-
-// The program's arguments, as UTF-8, without the program's name.
-std::vector<std::string> CommandLineArguments() {
-    int count = 0;
-    std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
-    std::vector<std::string> args;
-    for (int i = 1; argv && i < count; ++i) args.push_back(korvane::narrow(argv.get()[i]));
-    return args;
-}
-
-}  // namespace
 
 int main() {
     using namespace korvane;

@@ -7,13 +7,13 @@
 #include "app/form_fields.h"
 #include "app/message_boxes.h"
 #include "app/pic_show.h"
-#include "app/start_options.h"
 #include "app/titles.h"
 #include "base/file_io.h"
 #include "convert/converter.h"
 #include "framework/win/application.h"
 #include "framework/win/resources.h"
 #include "skin/data/skin_reader_notice.h"
+#include "skin/data/start_options.h"
 #include "base/win32_text.h"
 
 namespace korvane {
@@ -85,24 +85,14 @@ namespace {
 
 // Loads the package at path into data and switches skinning on. When the file
 // cannot be read or the package is refused, says so once, with the reason,
-// and leaves data Empty.
+// and leaves data as it was.
 bool WearSkinFile(TSkinData& data, const std::string& path) {
-    std::string reason;
-    SkinNoticeSink previous = SetSkinNoticeSink([&reason](const std::string& m) {
-        if (reason.empty()) reason = m;
-    });
-    bool loaded = false;
-    try {
-        const std::string bytes = read_file(path);
-        loaded = data.LoadFromPackage(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    } catch (const std::exception& e) {
-        reason = e.what();
-    }
-    SetSkinNoticeSink(std::move(previous));
-    if (!loaded) {
-        ShowSkinNotice(SkinFileNotice(path, reason.empty() ? "not a skin package" : reason));
+    const SkinFile file = ReadSkinFile(path);
+    if (!file.Wearable()) {
+        ShowSkinNotice(file.notice);
         return false;
     }
+    data.LoadFromPackage(file.bytes);
     data.SetActive(true);
     return true;
 }

@@ -12,45 +12,23 @@
 #include <algorithm>
 #include <string>
 
-#include "base/bmp.h"
-#include "base/file_io.h"
 #include "base/win32_text.h"
 #include "framework/win/bitmap.h"
 #include "plain_window.h"
 #include "resource.h"
 #include "skin/api/skinning.h"
 #include "skin/engine/win_skin_form.h"
+#include "support/screenshots.h"
 
 namespace {
 
 std::string output_dir;
 HWND main_window = nullptr;
 
-void Settle(int rounds = 30) {
-    for (int i = 0; i < rounds; ++i) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(15);
-    }
-}
+void Settle(int rounds = 30) { korvane::screenshots::Settle(rounds); }
 
-// The screen under the rectangle grown by a margin, as a BMP file.
-void Save(RECT r, const std::string& name) {
-    const int margin = 12;
-    r.left = std::max(0L, r.left - margin);
-    r.top = std::max(0L, r.top - margin);
-    r.right = std::min(long(GetSystemMetrics(SM_CXSCREEN)), r.right + margin);
-    r.bottom = std::min(long(GetSystemMetrics(SM_CYSCREEN)), r.bottom + margin);
-    korvane::TBitmap shot;
-    shot.SetSize(r.right - r.left, r.bottom - r.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    korvane::write_file_replacing(output_dir + "/" + name, korvane::encode_bmp(shot.View()));
-}
+// The screen under the rectangle with a margin of the desk, as a BMP file.
+void Save(RECT r, const std::string& name) { korvane::screenshots::Save(r, output_dir + "/" + name, 12); }
 
 RECT BoundsOf(HWND window) {
     RECT r{};

@@ -1,6 +1,9 @@
 #include "framework/win/application.h"
 
+#include <shellapi.h>
+
 #include <filesystem>
+#include <memory>
 
 #include "base/error.h"
 #include "framework/win/error_text.h"
@@ -15,11 +18,13 @@ TApplication* Application = nullptr;
 
 namespace {
 
-std::string program_name() {
+std::filesystem::path program_path() {
     wchar_t path[MAX_PATH];
     DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return narrow(std::filesystem::path(std::wstring(path, n)).stem().wstring());
+    return std::filesystem::path(std::wstring(path, n));
 }
+
+std::string program_name() { return narrow(program_path().stem().wstring()); }
 
 LRESULT CALLBACK application_window_proc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(window, msg, wparam, lparam);
@@ -157,5 +162,15 @@ void TApplication::HandleException() {
         ShowException("Unknown failure");
     }
 }
+
+std::vector<std::string> CommandLineArguments() {
+    int count = 0;
+    std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
+    std::vector<std::string> args;
+    for (int i = 1; argv && i < count; ++i) args.push_back(narrow(argv.get()[i]));
+    return args;
+}
+
+std::string ProgramFolder() { return narrow(program_path().parent_path().wstring()); }
 
 }  // namespace korvane

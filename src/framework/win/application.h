@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/core/component.h"
 #include "framework/win/form.h"
@@ -83,5 +84,10 @@ private:
 
 // The one application; null before it is made and after it is gone.
 extern TApplication* Application;
+
+// The program's arguments as UTF-8, without the program's name.
+std::vector<std::string> CommandLineArguments();
+// The folder that holds the program's file, as UTF-8.
+std::string ProgramFolder();
 
 }  // namespace korvane

@@ -115,6 +115,10 @@ void TWinSkinForm::SkinWindow(TSkinData& data) {
         FrameKind = kFrameSizeable;
     else
         FrameKind = kFrameOther;
+    // A top-level window skinned while another is active (the scan that puts
+    // the skin back on every form) starts inactive; one skinned as it is
+    // being activated hears so at once (WM_NCACTIVATE).
+    if (MdiKind != mkChild) Active = GetActiveWindow() == Handle;
     MenuHandle = GetMenu(Handle);
     box_bits_ = Style & kCaptionButtonBits;
     if (MenuHandle && MdiKind != mkChild) {

@@ -13,15 +13,13 @@
 #include <algorithm>
 #include <string>
 
-#include "base/bmp.h"
-#include "base/file_io.h"
 #include "framework/win/application.h"
 #include "framework/win/buttons.h"
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
-#include "framework/win/gallery/gallery_form.h"
+#include "gallery/gallery_form.h"
 #include "framework/win/group_box.h"
 #include "framework/win/header_control.h"
 #include "framework/win/list_boxes.h"
@@ -36,27 +34,13 @@
 #include "skin/controls/control_skins.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_sc_control.h"
+#include "support/screenshots.h"
 
 namespace korvane {
 namespace {
 
-void Settle() {
-    for (int i = 0; i < 20; ++i) {
-        Application->ProcessMessages();
-        Sleep(15);
-    }
-}
-
-void Save(HWND window, const std::string& path) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    TBitmap shot;
-    shot.SetSize(r.right - r.left, r.bottom - r.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    write_file_replacing(path, encode_bmp(shot.View()));
-}
+using screenshots::Save;
+using screenshots::Settle;
 
 TWinSkinForm* Attach(TSkinData& skin, TCustomForm& form) {
     form.Show();

@@ -14,43 +14,27 @@
 #include <string>
 #include <vector>
 
-#include "base/bmp.h"
-#include "base/file_io.h"
 #include "framework/win/application.h"
 #include "framework/win/buttons.h"
-#include "framework/win/gallery/gallery_form.h"
+#include "gallery/gallery_form.h"
 #include "framework/win/menus.h"
 #include "framework/win/stdctrls.h"
 #include "skin/engine/popup_menu.h"
 #include "skin/engine/skin_data.h"
 #include "skin/engine/skin_manager.h"
 #include "skin/engine/win_skin_form.h"
+#include "support/screenshots.h"
 
 namespace korvane {
 namespace {
 
-void Settle() {
-    for (int i = 0; i < 20; ++i) {
-        Application->ProcessMessages();
-        Sleep(15);
-    }
-}
+using screenshots::Key;
+using screenshots::RunSteps;
+using screenshots::Save;
+using screenshots::Settle;
 
-void Save(HWND window, const std::string& path) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    const int margin = 12;
-    r.left = std::max(0L, r.left - margin);
-    r.top = std::max(0L, r.top - margin);
-    r.right = std::min(long(GetSystemMetrics(SM_CXSCREEN)), r.right + margin);
-    r.bottom = std::min(long(GetSystemMetrics(SM_CYSCREEN)), r.bottom + margin);
-    TBitmap shot;
-    shot.SetSize(r.right - r.left, r.bottom - r.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    write_file_replacing(path, encode_bmp(shot.View()));
-}
+// What shows of the desk around each window.
+constexpr int kMargin = 12;
 
 // Popup menu windows get their skin as they are made, as the manager does it.
 TSkinData* popup_skin = nullptr;
@@ -66,44 +50,6 @@ LRESULT CALLBACK PopupHook(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_DESTROYWND)
         std::erase_if(popups, [window](const auto& p) { return p->Window == window; });
     return CallNextHookEx(nullptr, code, wparam, lparam);
-}
-
-// Runs the steps one by one from a timer, inside the menu loop that one of them opens.
-std::vector<std::function<void()>> steps;
-std::size_t next_step = 0;
-void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
-    if (next_step < steps.size()) steps[next_step++]();
-}
-void RunSteps(std::vector<std::function<void()>> script, const std::function<void()>& start) {
-    steps = std::move(script);
-    next_step = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, NextStep);
-    start();
-    while (next_step < steps.size()) {
-        Application->ProcessMessages();
-        Sleep(10);
-    }
-    KillTimer(nullptr, timer);
-    Settle();
-}
-
-void Key(WORD key) {
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    if (popup) PostMessageW(popup, WM_KEYDOWN, key, 0);
-}
-
-HWND Desk() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = CreateSolidBrush(RGB(58, 110, 140));
-    wc.lpszClassName = L"KorvaneDesk";
-    RegisterClassW(&wc);
-    HWND desk = CreateWindowExW(WS_EX_NOACTIVATE, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0,
-                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                wc.hInstance, nullptr);
-    SetWindowPos(desk, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    return desk;
 }
 
 HWND PlainWindow() {
@@ -184,7 +130,7 @@ int Run(const std::string& out, const std::string& skin_file) {
     TSkinData skin(nullptr);
     skin.SetSkinFile(skin_file);
     if (skin.Empty()) return 2;
-    HWND desk = Desk();
+    HWND desk = screenshots::Desk();
 
     auto* form = Application->CreateForm<TForm>();
     form->SetCaption("A skinned framework form");
@@ -201,21 +147,21 @@ int Run(const std::string& out, const std::string& skin_file) {
     SetForegroundWindow(form->Handle());
     TWinSkinForm* skinned_form = Attach(skin, form, form->Handle());
     Settle();
-    Save(form->Handle(), out + "/skin-form-active.bmp");
+    Save(form->Handle(), out + "/skin-form-active.bmp", kMargin);
 
     HWND plain = PlainWindow();
     SetWindowPos(plain, HWND_TOP, 520, 60, 0, 0, SWP_NOSIZE);
     SetForegroundWindow(plain);
     TWinSkinForm* skinned_plain = Attach(skin, nullptr, plain);
     Settle();
-    Save(form->Handle(), out + "/skin-form-inactive.bmp");
-    Save(plain, out + "/skin-plain-window.bmp");
+    Save(form->Handle(), out + "/skin-form-inactive.bmp", kMargin);
+    Save(plain, out + "/skin-plain-window.bmp", kMargin);
 
     ShowWindow(plain, SW_HIDE);
     SetForegroundWindow(form->Handle());
     ShowWindow(form->Handle(), SW_MAXIMIZE);
     Settle();
-    Save(form->Handle(), out + "/skin-form-maximised.bmp");
+    Save(form->Handle(), out + "/skin-form-maximised.bmp", kMargin);
     ShowWindow(form->Handle(), SW_RESTORE);
     form->Hide();
 
@@ -224,7 +170,7 @@ int Run(const std::string& out, const std::string& skin_file) {
     SetForegroundWindow(gallery->Handle());
     TWinSkinForm* skinned_gallery = Attach(skin, gallery, gallery->Handle());
     Settle();
-    Save(gallery->Handle(), out + "/skin-gallery.bmp");
+    Save(gallery->Handle(), out + "/skin-gallery.bmp", kMargin);
 
     popup_skin = &skin;
     HHOOK hook = SetWindowsHookExW(WH_CBT, PopupHook, nullptr, GetCurrentThreadId());
@@ -232,15 +178,15 @@ int Run(const std::string& out, const std::string& skin_file) {
     GetWindowRect(gallery->Handle(), &w);
     const Rect& file = skinned_gallery->MenuBar->Items[0]->BoundsRect;
     RunSteps({[] {},
-              [&] { Save(gallery->Handle(), out + "/skin-gallery-menu.bmp"); },
+              [&] { Save(gallery->Handle(), out + "/skin-gallery-menu.bmp", kMargin); },
               [] { Key(VK_DOWN); }, [] { Key(VK_DOWN); }, [] { Key(VK_RIGHT); }, [] {},
-              [&] { Save(gallery->Handle(), out + "/skin-gallery-submenu.bmp"); },
+              [&] { Save(gallery->Handle(), out + "/skin-gallery-submenu.bmp", kMargin); },
               [] { EndMenu(); }},
              [&] {
                  PostMessageW(gallery->Handle(), WM_NCLBUTTONDOWN, HTCAPTION,
                               MAKELPARAM(w.left + file.left + 4, w.top + file.top + 4));
              });
-    RunSteps({[] {}, [&] { Save(gallery->Handle(), out + "/skin-gallery-context.bmp"); }, [] { EndMenu(); }},
+    RunSteps({[] {}, [&] { Save(gallery->Handle(), out + "/skin-gallery-context.bmp", kMargin); }, [] { EndMenu(); }},
              [&] { gallery->PopupMenu()->Popup(w.left + 220, w.top + 160); });
     UnhookWindowsHookEx(hook);
     popups.clear();

@@ -102,12 +102,13 @@ inline int Differences(const Image& shot, Point at, const Image& expected) {
     return Differences(shot, at, expected, [](Point) { return false; });
 }
 
-// The whole frame as the drawing utilities compose it from the skin: the side
-// pieces own the corners, the top piece spans between them, the title-bar
-// buttons go over the strip (and over the side pieces where they reach them).
-// The buttons of the menu-bar row are the bar's (see BarWithChildButtons).
+// The whole frame as the drawing utilities compose it from the form's skin:
+// the side pieces own the corners, the top piece spans between them, the
+// title-bar buttons go over the strip (and over the side pieces where they
+// reach them). The buttons of the menu-bar row are the bar's (see
+// BarWithChildButtons).
 inline Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
-    const SkinModel& skin = DefaultSkin().Skin();
+    const SkinModel& skin = form.SkinData->Skin();
     const int w = size.width, h = size.height;
     const int left = form.FrameLeft, top = form.FrameTop, right = form.FrameRight, bottom = form.FrameBottom;
     Image frame(w, h);
@@ -128,10 +129,10 @@ inline Image ExpectedFrame(const TWinSkinForm& form, Size size, bool active) {
     return frame;
 }
 
-// Differences between the window and the expected frame outside the client
-// area, the menu bar, the caption text and the window's icon.
-inline int FrameDifferences(HWND window, const TWinSkinForm& form, bool active) {
-    const Size size = WindowSize(window);
+// Differences between a picture of the skinned window and the expected frame
+// outside the client area, the menu bar, the caption text and the window's icon.
+inline int FrameDifferences(const Image& shot, const TWinSkinForm& form, bool active) {
+    const Size size{shot.width(), shot.height()};
     const Rect client = SkinnedClientRect({0, 0, size.width, size.height}, form.Frame(), form.MenuBarHeight);
     const Rect bar{form.FrameLeft, form.FrameTop, size.width - form.FrameRight, form.FrameTop + form.MenuBarHeight};
     auto in_icon = [&](Point p) {
@@ -139,9 +140,12 @@ inline int FrameDifferences(HWND window, const TWinSkinForm& form, bool active) 
             if (b->Visible && IsIconAction(b->SkinButton->Action) && b->BoundsRect.contains(p)) return true;
         return false;
     };
-    return Differences(Capture(window), {0, 0}, ExpectedFrame(form, size, active), [&](Point p) {
+    return Differences(shot, {0, 0}, ExpectedFrame(form, size, active), [&](Point p) {
         return client.contains(p) || bar.contains(p) || form.CaptionRect.contains(p) || in_icon(p);
     });
+}
+inline int FrameDifferences(HWND window, const TWinSkinForm& form, bool active) {
+    return FrameDifferences(Capture(window), form, active);
 }
 
 }  // namespace korvane::testing

@@ -16,7 +16,8 @@ int AddGalleryToolBar(TForm& form, TImageList* images, std::function<void(const 
 // A tab set, a date picker and a time picker in a row at y.
 void AddGalleryTabsAndDates(TForm& form, int y, std::function<void(const std::string&)> report);
 
-// Opens the MDI page: a frame with three children, its window menu, tile and cascade.
-void ShowGalleryMdiFrame();
+// Opens the MDI page: a frame with three children, its window menu, tile and
+// cascade; gives the frame (freed when closed).
+TForm* ShowGalleryMdiFrame();
 
 }  // namespace korvane

@@ -1,11 +1,11 @@
-#include "framework/win/gallery/gallery_pages.h"
+#include "gallery/gallery_pages.h"
 
 #include <memory>
 #include <utility>
 
 #include "framework/win/application.h"
 #include "framework/win/dtpicker.h"
-#include "framework/win/gallery/gallery_menus.h"
+#include "gallery/gallery_menus.h"
 #include "framework/win/menus.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/tabset.h"
@@ -92,7 +92,7 @@ void AddGalleryTabsAndDates(TForm& form, int y, std::function<void(const std::st
     time->SetBounds(334, y, 98, 22);
 }
 
-void ShowGalleryMdiFrame() {
+TForm* ShowGalleryMdiFrame() {
     auto* frame = new TForm(Application);
     frame->SetCaption("Korvane gallery: MDI");
     frame->SetFormStyle(fsMDIForm);
@@ -112,6 +112,7 @@ void ShowGalleryMdiFrame() {
     frame->SetWindowMenu(window);
     frame->Show();
     for (int i = 0; i < 3; ++i) new_child();
+    return frame;
 }
 
 }  // namespace korvane

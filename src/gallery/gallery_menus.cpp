@@ -1,4 +1,4 @@
-#include "framework/win/gallery/gallery_menus.h"
+#include "gallery/gallery_menus.h"
 
 #include <cstdlib>
 

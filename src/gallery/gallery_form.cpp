@@ -1,4 +1,4 @@
-#include "framework/win/gallery/gallery_form.h"
+#include "gallery/gallery_form.h"
 
 #include <windows.h>
 
@@ -13,8 +13,8 @@
 #include "framework/win/dialogs.h"
 #include "framework/win/edits.h"
 #include "framework/win/extctrls.h"
-#include "framework/win/gallery/gallery_menus.h"
-#include "framework/win/gallery/gallery_pages.h"
+#include "gallery/gallery_menus.h"
+#include "gallery/gallery_pages.h"
 #include "framework/win/group_box.h"
 #include "framework/win/header_control.h"
 #include "framework/win/list_boxes.h"
@@ -87,13 +87,10 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
 
     auto* button = Make<TButton>(panel, 220, 40, 90, 25);
     button->SetCaption("&Message");
-    button->OnClick = [](TObject*) { MessageDlg("A framework message dialog.", mtInformation, {mbOK}); };
+    button->OnClick = [this](TObject*) { ShowMessageDialog(); };
     auto* open = Make<TButton>(panel, 320, 40, 90, 25);
     open->SetCaption("&Open...");
-    open->OnClick = [this](TObject*) {
-        dialog_->SetFilter("Txt files(*.txt)|*.txt|All files(*.*)|*.*");
-        if (dialog_->Execute()) status_->SetCaption(dialog_->FileName());
-    };
+    open->OnClick = [this](TObject*) { ShowOpenDialog(); };
 
     progress_ = Make<TProgressBar>(panel, 220, 76, 190, 17);
     progress_->SetPosition(35);
@@ -135,6 +132,13 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     for (int i = 1; i < ControlCount(); ++i) Controls(i)->SetTop(Controls(i)->Top() + tool_bar_height);
 }
 
+void TGalleryForm::ShowMessageDialog() { MessageDlg("A framework message dialog.", mtInformation, {mbOK}); }
+
+void TGalleryForm::ShowOpenDialog() {
+    dialog_->SetFilter("Txt files(*.txt)|*.txt|All files(*.*)|*.*");
+    if (dialog_->Execute()) status_->SetCaption(dialog_->FileName());
+}
+
 // Check boxes, radio buttons, a radio group, speed buttons, a track bar
 // and the status bar, from `top` down.
 void TGalleryForm::AddChoices(int top) {
@@ -152,7 +156,7 @@ void TGalleryForm::AddChoices(int top) {
     sizes->SetCaption("&Size");
     sizes->Items().SetText("Small\nMedium\nLarge\n");
     sizes->SetItemIndex(1);
-    auto* left = Make<TRadioButton>(this, 304, top + 8, 120, 17);
+    auto* left = Make<TRadioButton>(this, 304, top + 8, 76, 17);
     left->SetCaption("Text &left");
     left->SetAlignment(taLeftJustify);
     auto* right = Make<TRadioButton>(this, 304, top + 30, 120, 17);

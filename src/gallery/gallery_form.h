@@ -21,6 +21,11 @@ public:
     explicit TGalleryForm(TComponent* owner);
     std::string_view ClassName() const override { return kClassName; }
 
+    // What its buttons open, each in its modal loop: a framework message
+    // dialog, and the open dialog (the file chosen goes to the status line).
+    void ShowMessageDialog();
+    void ShowOpenDialog();
+
 private:
     template <class C>
     C* Make(TWinControl* parent, int x, int y, int w, int h);

@@ -6,15 +6,12 @@
 
 #include <commctrl.h>
 
-#include <string>
 #include <vector>
 
-#include "base/win32_text.h"
 #include "framework/win/buttons.h"
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/speed_button.h"
-#include "framework/win/status_bar.h"
 #include "framework/win/window_proc_hook.h"
 #include "framework/win/user_input.h"
 #include "skin/controls/skin_bit_button.h"
@@ -240,7 +237,6 @@ TEST_F(SkinnedProgress, HalfOfTheRangeFillsHalfOfTheBar) {
     EXPECT_EQ(WindowDifferences(bar->Handle(), expected(50)), 0);
 }
 
-
 using SkinnedSpeedButtons = SkinnedControlsTest;
 
 // A speed button without a glyph: the face of its state with the caption
@@ -284,62 +280,6 @@ TEST_F(SkinnedSpeedButtons, ACaptionTakesTheSkinsTextColourUnlessTheProgramChose
     form->Repaint();
     Pump();
     EXPECT_EQ(Differences(shows(), {0, 0}, expected(rgb(200, 0, 0))), 0);
-}
-
-using SkinnedStatusBar = SkinnedControlsTest;
-
-// Each panel shows its frame of the status-bar edges with its text placed by
-// the panel's alignment: against the left edge, centred, or ending at the
-// right edge; vertically centred one pixel high.
-TEST_F(SkinnedStatusBar, EachPanelPlacesItsTextByItsAlignment) {
-    TForm* form = NewForm();
-    auto* bar = Place<TStatusBar>(form, 0, 200, 400, 22);
-    bar->SetSizeGrip(false);
-    struct PanelCase {
-        const char* text;
-        TStatusPanelBevel bevel;
-        TAlignment alignment;
-        int frame;
-    };
-    const PanelCase cases[] = {{"Ready", pbLowered, taLeftJustify, 1},
-                               {"raised", pbRaised, taCenter, 2},
-                               {"no bevel, right", pbNone, taRightJustify, 3}};
-    for (const PanelCase& c : cases) {
-        TStatusPanel& panel = bar->Panels().Add();
-        panel.SetText(c.text);
-        panel.SetBevel(c.bevel);
-        panel.SetAlignment(c.alignment);
-        panel.SetWidth(110);
-    }
-    Skin(*form);
-    ASSERT_TRUE(Model().StatusBarEdges && !Model().StatusBarEdges->Bitmap.empty());
-    const TDataSkinObject& edges = *Model().StatusBarEdges;
-    ASSERT_EQ(edges.Trans, 0);
-    RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    const Image shot = Capture(bar->Handle());
-    const Size size = ClientSize(bar->Handle());
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(bar->Handle(), WM_GETFONT, 0, 0));
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(cases[i].text);
-        RECT r{};
-        ASSERT_TRUE(SendMessageW(bar->Handle(), SB_GETRECT, WPARAM(i), reinterpret_cast<LPARAM>(&r)));
-        if (i == 2) r.right = size.width;  // the last panel reaches the bar's right edge
-        const Size panel{r.right - r.left, r.bottom - r.top};
-        TBitmap expected;
-        expected.SetImage(ElementFace(edges, panel, 3, cases[i].frame));
-        HDC dc = expected.Canvas().Handle();
-        HGDIOBJ old_font = SelectObject(dc, font);
-        const std::wstring text = widen(cases[i].text);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
-        const int spare = panel.width - extent.cx;
-        const int x = cases[i].alignment == taLeftJustify ? 0 : cases[i].alignment == taCenter ? spare / 2 : spare;
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, ColorToRGB(edges.NormalColour2));
-        TextOutW(dc, x, (panel.height - extent.cy) / 2 - 1, text.c_str(), int(text.size()));
-        SelectObject(dc, old_font);
-        EXPECT_EQ(Differences(shot, {r.left, r.top}, Image::copy_of(expected.View())), 0);
-    }
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 // created, activated and destroyed. The manager refuses scroll bars made
 // directly under a skinned window (the skinned frame draws its own), records
 // popup menu windows, skins top-level windows and dialogs as they are
-// activated, and lets go of them as they are destroyed. Skin data components
+// activated, and lets go of them as they are destroyed. Windows shown while
+// skinning was off are found by the activate action's scan: the framework's
+// forms, then every other window of the thread that is shown. Skin data components
 // register with it and ask for the deferred actions activate, deactivate and
 // refresh, which run 250 ms later on a timer once a window has been
 // activated (before that, activate and deactivate only switch skinning on and
@@ -111,6 +113,9 @@ public:
     void Schedule(SkinAction action, unsigned delay = kActionDelay);
     // Every skinned window drops its title-bar button objects at once.
     void ReloadAll();
+    // The activate action now: skinning on, and every window its scan finds
+    // skinned at once. An action pending still runs when its time comes.
+    void SkinAll();
     // The deactivate action now, in place of anything pending: skinning off,
     // every window given back its own frame and repainted.
     void UnskinAll();

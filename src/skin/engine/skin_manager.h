@@ -6,13 +6,12 @@
 // created, activated and destroyed. The manager refuses scroll bars made
 // directly under a skinned window (the skinned frame draws its own), records
 // popup menu windows, skins top-level windows and dialogs as they are
-// activated, and lets go of them as they are destroyed. Windows shown while
-// skinning was off are found by the activate action's scan: the framework's
-// forms, then every other window of the thread that is shown. Skin data components
+// activated, and lets go of them as they are destroyed. Skin data components
 // register with it and ask for the deferred actions activate, deactivate and
 // refresh, which run 250 ms later on a timer once a window has been
 // activated (before that, activate and deactivate only switch skinning on and
-// off).
+// off). The activate action's scan finds the windows shown while skinning was
+// off: the framework's forms, then every other window of the thread shown.
 //
 // Lifetime: made on demand by the first skin data component that needs it;
 // it ends with the application object (or when deleted): the hook is removed

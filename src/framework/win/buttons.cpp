@@ -29,32 +29,11 @@ void DrawButtonContent(TCanvas& canvas, const GlyphPlacement& place, int shift, 
 TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
 
 const PropertyTable& TBitBtn::Properties() const {
-    static const PropertyTable table =
-        PropertyBuilder<TBitBtn>(TButton::Properties())
-            .object("Glyph", &TBitBtn::Glyph)
-            .enumeration("Layout", kButtonLayoutNames, &TBitBtn::Layout, &TBitBtn::SetLayout, blGlyphLeft)
-            .integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin, -1)
-            .integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs, 1)
-            .integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing, 4)
-            .build();
+    static const PropertyTable table = [this] {
+        PropertyBuilder<TBitBtn> builder(TButton::Properties());
+        return AddProperties(builder).build();
+    }();
     return table;
-}
-
-void TBitBtn::SetNumGlyphs(int value) {
-    num_glyphs_ = value < 1 ? 1 : value > 4 ? 4 : value;
-    Invalidate();
-}
-void TBitBtn::SetLayout(TButtonLayout value) {
-    layout_ = value;
-    Invalidate();
-}
-void TBitBtn::SetMargin(int value) {
-    margin_ = value < -1 ? -1 : value;
-    Invalidate();
-}
-void TBitBtn::SetSpacing(int value) {
-    spacing_ = value < -1 ? -1 : value;
-    Invalidate();
 }
 
 void TBitBtn::CreateParams(TCreateParams& p) {
@@ -62,15 +41,10 @@ void TBitBtn::CreateParams(TCreateParams& p) {
     p.style = (p.style & ~DWORD(BS_TYPEMASK)) | BS_OWNERDRAW;
 }
 
-Size TBitBtn::GlyphCell() const {
-    if (glyph_.Empty()) return {};
-    return {glyph_.Width() / num_glyphs_, glyph_.Height()};
-}
-
 GlyphPlacement TBitBtn::Placement(Size client) {
     Size text;
     if (!Caption().empty()) text = MeasureText(Font(), Caption(), DT_SINGLELINE);
-    return place_glyph(client, GlyphCell(), text, layout_, margin_, spacing_);
+    return place_glyph(client, GlyphCell(), text, Layout(), Margin(), Spacing());
 }
 
 void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -88,9 +62,8 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
 
     Rect client = from_rect(item.rcItem);
-    int index = disabled && num_glyphs_ >= 2 ? 1 : pressed && num_glyphs_ >= 3 ? 2 : 0;
-    DrawButtonContent(canvas, Placement(client.size()), pressed ? 1 : 0, glyph_, num_glyphs_, index, Caption(),
-                      disabled);
+    DrawButtonContent(canvas, Placement(client.size()), pressed ? 1 : 0, Glyph(), NumGlyphs(),
+                      GlyphCellIndex(disabled, pressed, false), Caption(), disabled);
     if (item.itemState & ODS_FOCUS) canvas.DrawFocusRect(client.shrunken(3));
 }
 

@@ -14,19 +14,14 @@ TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
 }
 
 const PropertyTable& TSpeedButton::Properties() const {
-    static const PropertyTable table =
-        PropertyBuilder<TSpeedButton>(TGraphicControl::Properties())
-            .boolean("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
+    static const PropertyTable table = [this] {
+        PropertyBuilder<TSpeedButton> builder(TGraphicControl::Properties());
+        builder.boolean("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp, false)
             .integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex, 0)
             .boolean("Down", &TSpeedButton::Down, &TSpeedButton::SetDown, false)
-            .boolean("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat, false)
-            .object("Glyph", &TSpeedButton::Glyph)
-            .enumeration("Layout", kButtonLayoutNames, &TSpeedButton::Layout, &TSpeedButton::SetLayout,
-                         blGlyphLeft)
-            .integer("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin, -1)
-            .integer("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs, 1)
-            .integer("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing, 4)
-            .build();
+            .boolean("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat, false);
+        return AddProperties(builder).build();
+    }();
     return table;
 }
 
@@ -73,23 +68,6 @@ void TSpeedButton::SetFlat(bool value) {
     flat_ = value;
     Invalidate();
 }
-void TSpeedButton::SetNumGlyphs(int value) {
-    num_glyphs_ = value < 1 ? 1 : value > 4 ? 4 : value;
-    Invalidate();
-}
-void TSpeedButton::SetLayout(TButtonLayout value) {
-    layout_ = value;
-    Invalidate();
-}
-void TSpeedButton::SetMargin(int value) {
-    margin_ = value < -1 ? -1 : value;
-    Invalidate();
-}
-void TSpeedButton::SetSpacing(int value) {
-    spacing_ = value < -1 ? -1 : value;
-    Invalidate();
-}
-
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft) {
         pressed_ = true;
@@ -157,13 +135,9 @@ void TSpeedButton::Paint() {
     }
     Size text;
     if (!Caption().empty()) text = MeasureText(Font(), Caption(), DT_SINGLELINE);
-    Size cell = glyph_.Empty() ? Size{} : Size{glyph_.Width() / num_glyphs_, glyph_.Height()};
-    GlyphPlacement place = place_glyph(client.size(), cell, text, layout_, margin_, spacing_);
-    int index = 0;
-    if (!Enabled() && num_glyphs_ >= 2) index = 1;
-    else if (Pressed() && num_glyphs_ >= 3) index = 2;
-    else if (down_ && num_glyphs_ >= 4) index = 3;
-    DrawButtonContent(canvas, place, pushed ? 1 : 0, glyph_, num_glyphs_, index, Caption(), !Enabled());
+    GlyphPlacement place = place_glyph(client.size(), GlyphCell(), text, Layout(), Margin(), Spacing());
+    DrawButtonContent(canvas, place, pushed ? 1 : 0, Glyph(), NumGlyphs(), GlyphCellIndex(!Enabled(), Pressed(), down_),
+                      Caption(), !Enabled());
 }
 
 }  // namespace korvane

@@ -3,16 +3,14 @@
 // it latches: a click puts it Down and lets the other buttons of its group
 // (same parent, same GroupIndex) up; with AllowAllUp a click on the down
 // button lets it up too. Flat buttons show their edge only under the mouse.
-// The glyph strip holds NumGlyphs cells: up, disabled, pressed, down; the
-// pixel at a cell's bottom-left corner is its transparent colour.
+// Its glyph (TButtonGlyph) has cells for up, disabled, pressed and down.
 
-#include "framework/win/bitmap.h"
+#include "framework/win/button_glyph.h"
 #include "framework/win/control.h"
-#include "framework/win/glyph_layout.h"
 
 namespace korvane {
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TButtonGlyph {
 public:
     static constexpr std::string_view kClassName = "TSpeedButton";
     explicit TSpeedButton(TComponent* owner);
@@ -33,17 +31,7 @@ public:
     // The mouse is over the button.
     bool MouseInControl() const { return mouse_in_control_; }
 
-    // Change the glyph through Glyph() and call GlyphChanged() afterwards.
-    TBitmap& Glyph() { return glyph_; }
-    void GlyphChanged() { Invalidate(); }
-    int NumGlyphs() const { return num_glyphs_; }
-    void SetNumGlyphs(int value);
-    TButtonLayout Layout() const { return layout_; }
-    void SetLayout(TButtonLayout value);
-    int Margin() const { return margin_; }
-    void SetMargin(int value);
-    int Spacing() const { return spacing_; }
-    void SetSpacing(int value);
+    void GlyphChanged() override { Invalidate(); }
 
 protected:
     void Paint() override;
@@ -65,11 +53,6 @@ private:
     bool pressed_ = false;     // left button went down on it and is still held
     bool mouse_over_ = false;  // while pressed: the mouse is over it
     bool mouse_in_control_ = false;
-    TBitmap glyph_;
-    int num_glyphs_ = 1;
-    TButtonLayout layout_ = blGlyphLeft;
-    int margin_ = -1;
-    int spacing_ = 4;
 };
 
 }  // namespace korvane

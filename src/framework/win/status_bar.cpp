@@ -80,6 +80,7 @@ const PropertyTable& TStatusBar::Properties() const {
             .boolean("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel, false)
             .string("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
             .boolean("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip, true)
+            .boolean("UseSystemFont", &TStatusBar::UseSystemFont, &TStatusBar::SetUseSystemFont, false)
             .build();
     return table;
 }
@@ -100,6 +101,32 @@ void TStatusBar::SetSizeGrip(bool value) {
     RecreateWnd();
 }
 
+void TStatusBar::SetUseSystemFont(bool value) {
+    if (value == use_system_font_) return;
+    use_system_font_ = value;
+    if (value) {
+        ApplySystemFont();
+    } else {
+        ApplyFont();
+        system_font_.reset();
+    }
+}
+
+void TStatusBar::FontChanged() {
+    TWinControl::FontChanged();
+    ApplySystemFont();
+}
+
+void TStatusBar::ApplySystemFont() {
+    if (!use_system_font_ || !HandleAllocated()) return;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
+    UniqueGdi<HFONT> old = std::move(system_font_);
+    system_font_.reset(CreateFontIndirectW(&metrics.lfStatusFont));
+    if (system_font_) SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(system_font_.get()), TRUE);
+}
+
 void TStatusBar::CreateParams(TCreateParams& p) {
     InitCommonControlClasses(ICC_BAR_CLASSES);
     TWinControl::CreateParams(p);
@@ -111,6 +138,7 @@ void TStatusBar::CreateParams(TCreateParams& p) {
 
 void TStatusBar::CreateWnd() {
     TWinControl::CreateWnd();
+    ApplySystemFont();
     UpdatePanels();
 }
 

@@ -3,11 +3,13 @@
 // shows its panels (each with a text, a width, a bevel and an alignment; the
 // last one reaches the right edge), or with SimplePanel one simple text
 // across the whole bar. Its bounds are the framework's like any control's
-// (the bar does not place itself).
+// (the bar does not place itself). With UseSystemFont the text is in the
+// system's status-bar font instead of the bar's Font.
 
 #include <string>
 
 #include "framework/core/collection.h"
+#include "framework/win/gdi.h"
 #include "framework/win/wincontrol.h"
 
 namespace korvane {
@@ -72,6 +74,8 @@ public:
     void SetSimpleText(const std::string& value);
     bool SizeGrip() const { return size_grip_; }
     void SetSizeGrip(bool value);
+    bool UseSystemFont() const { return use_system_font_; }
+    void SetUseSystemFont(bool value);
 
     // Puts the panels onto the window (after any change of them).
     void UpdatePanels();
@@ -79,12 +83,18 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void FontChanged() override;
 
 private:
+    // The window gets the system's status-bar font while UseSystemFont holds.
+    void ApplySystemFont();
+
     TStatusPanels panels_;
     bool simple_panel_ = false;
     std::string simple_text_;
     bool size_grip_ = true;
+    bool use_system_font_ = false;
+    UniqueGdi<HFONT> system_font_;
 };
 
 }  // namespace korvane

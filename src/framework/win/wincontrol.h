@@ -97,6 +97,8 @@ protected:
     void ColorChanged() override;
     void EnabledChanged() override;
     void VisibleChanged() override;
+    // Gives the window the control's Font.
+    void ApplyFont();
     // The brush of the control's colour, for the WM_CTLCOLOR answers.
     HBRUSH ColorBrush();
     // Answers a reflected WM_CTLCOLOR message: the font's colour on the
@@ -120,7 +122,6 @@ private:
     void PaintFace(HDC dc);
     void RouteMouse(TMessage& message);
     bool Reflect(TMessage& message);
-    void ApplyFont();
 
     std::vector<TControl*> controls_;
     HWND handle_ = nullptr;

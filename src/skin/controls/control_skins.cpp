@@ -252,7 +252,11 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
         bar->SetFlat(true);
         return true;
     }
-    if (is<TStatusBar>(component) && kinds.contains(xcStatusBar)) return box(new TSkinStatusBar(this), false);
+    if (auto* bar = dynamic_cast<TStatusBar*>(&component); bar && kinds.contains(xcStatusBar)) {
+        // The skin writes the panels in the bar's own Font.
+        bar->SetUseSystemFont(false);
+        return box(new TSkinStatusBar(this), false);
+    }
     if (is<TProgressBar>(component) && kinds.contains(xcProgress)) return box(new TSkinProgress(this), false);
     if (is<TScrollBar>(component) && kinds.contains(xcScrollbar)) return box(new TSkinScControl(this), false);
     if ((is<TComboBox>(component) || t == 95) && kinds.contains(xcCombo)) return box(new TSkinComBox(this), false);
@@ -280,6 +284,11 @@ bool TControlSkins::Row(TComponent& component, const std::string& class_text) {
     }
     if (is<TButton>(component) && kinds.contains(xcButton)) return box(new TSkinButton(this), false);
     if ((is<TCustomEdit>(component) || t == 97) && kinds.contains(xcEdit)) return box(new TSkinEdit(this), false);
+    // Containers hold controls of their own: the walk goes on inside.
+    if (is<TScrollBox>(component) || is<TTabSheet>(component)) {
+        ClassifyControls(static_cast<TWinControl&>(component));
+        return true;
+    }
     if (auto* form = dynamic_cast<TCustomForm*>(&component)) {
         form->SetColor(data.Colours().ButtonFace);
         ClassifyControls(*form);

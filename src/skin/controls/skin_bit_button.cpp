@@ -50,8 +50,7 @@ void TSkinBitButton::PaintTo(HDC dc, const Rect& rect) {
         text_size = from_rect(measured).size();
     }
     const int num = button->NumGlyphs();
-    const Size cell = button->Glyph().Empty() ? Size{} : Size{strip_cell_width(button->Glyph().Width(), num),
-                                                             button->Glyph().Height()};
+    const Size cell = button->GlyphCell();
     const GlyphPlacement place = place_glyph(button->ClientRect().size(), cell, text_size, button->Layout(),
                                              button->Margin(), button->Spacing());
     if (cell.width > 0) DrawGlyph(Face, place.glyph, num, 1, button->Glyph());

@@ -92,7 +92,7 @@ void TSkinSpeedButton::PaintSpeedButton(HDC dc, const Rect& rect) {
         text_size = from_rect(measured).size();
     }
     if (!button->Glyph().Empty()) {
-        const Size cell{strip_cell_width(button->Glyph().Width(), num), button->Glyph().Height()};
+        const Size cell = button->GlyphCell();
         const bool horizontal = button->Layout() == blGlyphLeft || button->Layout() == blGlyphRight;
         const int margin = speed_button_margin(horizontal ? local.right : local.bottom,
                                                horizontal ? cell.width : cell.height,

@@ -6,18 +6,41 @@
 
 namespace korvane {
 
+void TSkinTrackBar::AttachWindow(HWND handle, TSkinData& data, TCanvas& canvas) {
+    TSkinControl::AttachWindow(handle, data, canvas);
+    HWND parent = GetParent(handle);
+    if (!parent) return;
+    parent_.Install(parent, [this, handle](UINT msg, WPARAM wparam, LPARAM lparam) {
+        const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+        if (msg == WM_NOTIFY && header && header->hwndFrom == handle) {
+            TMessage message{msg, wparam, lparam, 0};
+            if (CustomDraw(message)) return message.Result;
+        }
+        return parent_.CallNext(msg, wparam, lparam);
+    });
+}
+
+void TSkinTrackBar::Detach() {
+    parent_.Remove();
+    TSkinControl::Detach();
+}
+
 bool TSkinTrackBar::BeforeMessage(TMessage& message) {
     if (message.Msg == WM_ERASEBKGND) {
         message.Result = 1;
         return false;
     }
     if (message.Msg != WM_NOTIFY && message.Msg != CN_NOTIFY) return true;
+    return !CustomDraw(message);
+}
+
+bool TSkinTrackBar::CustomDraw(TMessage& message) {
     auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(message.LParam);
-    if (!draw || draw->hdr.code != UINT(NM_CUSTOMDRAW)) return true;
+    if (!draw || draw->hdr.code != UINT(NM_CUSTOMDRAW)) return false;
     const TrackBarDrawAnswer answer = track_bar_custom_draw(draw->dwDrawStage, draw->dwItemSpec);
     if (answer.draw_thumb) DrawThumb(draw->hdc);
     message.Result = answer.result;
-    return false;
+    return true;
 }
 
 void TSkinTrackBar::DrawThumb(HDC dc) {

@@ -80,6 +80,34 @@ TEST_F(BarsTest, StatusBarShowsItsPanelsWithBevelsAlignmentsAndTheSimpleText) {
     EXPECT_EQ(PartEdges(bar->Handle()), (std::vector<int>{50, -1}));
 }
 
+LONG FontHeightOf(HWND window) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+}
+
+TEST_F(BarsTest, StatusBarWithTheSystemFontIgnoresItsFontUntilSwitchedOff) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    auto* form = app_->CreateForm<TForm>();
+    form->SetBounds(100, 100, 400, 200);
+    auto* bar = new TStatusBar(form);
+    bar->SetParent(form);
+    bar->SetBounds(0, 150, 380, 20);
+    bar->Font().SetHeight(-30);
+    ASSERT_NE(metrics.lfStatusFont.lfHeight, -30);
+    form->Show();
+    EXPECT_FALSE(bar->UseSystemFont());
+    EXPECT_EQ(FontHeightOf(bar->Handle()), -30);
+    bar->SetUseSystemFont(true);
+    EXPECT_EQ(FontHeightOf(bar->Handle()), metrics.lfStatusFont.lfHeight);
+    bar->Font().SetHeight(-24);  // a font change keeps the system's
+    EXPECT_EQ(FontHeightOf(bar->Handle()), metrics.lfStatusFont.lfHeight);
+    bar->SetUseSystemFont(false);
+    EXPECT_EQ(FontHeightOf(bar->Handle()), -24);
+}
+
 TEST_F(BarsTest, TrackBarMovesWithKeysAndMouseAndReportsEveryChange) {
     auto* form = app_->CreateForm<TForm>();
     form->SetBounds(100, 100, 400, 200);

@@ -10,8 +10,10 @@
 #include "framework/win/comctrls.h"
 #include "framework/win/extctrls.h"
 #include "framework/win/group_box.h"
+#include "framework/win/scroll_box.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/status_bar.h"
+#include "framework/win/tab_controls.h"
 #include "framework/win/track_bar.h"
 #include "skin/controls/skin_bit_button.h"
 #include "skin/controls/skin_box.h"
@@ -29,11 +31,6 @@ namespace korvane::testing {
 namespace {
 
 using Attachment = SkinnedControlsTest;
-
-std::string KindOf(const TControlSkins& skins, HWND window) {
-    const TSkinControl* object = skins.FindControlByHandle(window);
-    return object ? std::string(object->ClassName()) : "none";
-}
 
 int ObjectsOn(const TControlSkins& skins, HWND window) {
     int n = 0;
@@ -132,6 +129,53 @@ TEST_F(Attachment, TagRulesRadioGroupsPanelsAndTheApplicationsChoice) {
     skin_->Unskin();
     EXPECT_TRUE(own.Attached());
     own.Detach();
+}
+
+TEST_F(Attachment, AStatusBarLeavesTheSystemFontForItsOwn) {
+    TForm* form = NewForm(520, 300);
+    auto* status = Place<TStatusBar>(form, 0, 200, 400, 22);
+    status->SetUseSystemFont(true);
+    TControlSkins& skins = Skin(*form);
+    EXPECT_EQ(KindOf(skins, status->Handle()), "TSkinStatusBar");
+    EXPECT_FALSE(status->UseSystemFont());
+}
+
+TEST_F(Attachment, ContainersAreWalkedForTheControlsTheyOwn) {
+    TForm* form = NewForm(520, 300);
+    auto* box = Place<TScrollBox>(form, 10, 10, 200, 120);
+    auto* in_box = new TButton(box);  // owned by the box itself
+    in_box->SetParent(box);
+    in_box->SetBounds(10, 10, 80, 25);
+    auto* on_box = Place<TButton>(box, 100, 10, 80, 25, "Form's");
+    auto* pages = Place<TPageControl>(form, 220, 10, 250, 150);
+    auto* page = new TTabSheet(form);
+    page->SetParent(pages);
+    page->SetCaption("Page");
+    auto* on_page = new TCheckBox(page);
+    on_page->SetParent(page);
+    on_page->SetBounds(10, 10, 100, 20);
+    // Without scroll-bar skinning the scroll box is a container like the page.
+    const TSkinControlTypes kinds = DefaultSkin().SkinControls();
+    DefaultSkin().SetSkinControls(kinds - TSkinControlTypes{xcScrollbar});
+    TControlSkins& skins = Skin(*form);
+    DefaultSkin().SetSkinControls(kinds);
+    EXPECT_EQ(KindOf(skins, box->Handle()), "none");
+    EXPECT_EQ(ObjectsOn(skins, in_box->Handle()), 1);
+    EXPECT_EQ(KindOf(skins, in_box->Handle()), "TSkinButton");
+    EXPECT_EQ(ObjectsOn(skins, on_box->Handle()), 1);
+    EXPECT_EQ(KindOf(skins, page->Handle()), "none");
+    EXPECT_EQ(KindOf(skins, on_page->Handle()), "TSkinCheckBox");
+    EXPECT_EQ(ObjectsOn(skins, on_page->Handle()), 1);
+    skin_->Release();
+    skin_ = nullptr;
+
+    // With it, the scroll box's own bars are skinned and the first matching
+    // row ends its classification: what it owns keeps its look.
+    TControlSkins& again = Skin(*form);
+    EXPECT_EQ(KindOf(again, box->Handle()), "TSkinScrollBar");
+    EXPECT_EQ(KindOf(again, in_box->Handle()), "none");
+    EXPECT_EQ(ObjectsOn(again, on_box->Handle()), 1);
+    EXPECT_EQ(ObjectsOn(again, on_page->Handle()), 1);
 }
 
 // A plain dialog's child windows, the way a message box holds them.

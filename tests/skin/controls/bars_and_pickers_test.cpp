@@ -26,11 +26,6 @@ namespace {
 
 using BarsAndPickers = SkinnedControlsTest;
 
-std::string KindOf(const TControlSkins& skins, HWND window) {
-    const TSkinControl* object = skins.FindControlByHandle(window);
-    return object ? std::string(object->ClassName()) : "none";
-}
-
 // The default skin with other SkinControls while it lives.
 class SkinControlsOverride {
 public:

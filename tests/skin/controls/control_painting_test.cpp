@@ -20,17 +20,6 @@
 namespace korvane::testing {
 namespace {
 
-Size ClientSize(HWND window) {
-    RECT r{};
-    GetClientRect(window, &r);
-    return {r.right, r.bottom};
-}
-
-// Pixels of the window that differ from the expected image at `at`.
-int WindowDifferences(HWND window, const Image& expected, Point at = {0, 0}) {
-    return Differences(Capture(window), at, expected);
-}
-
 using SkinnedButtons = SkinnedControlsTest;
 
 TEST_F(SkinnedButtons, EachStateShowsItsFrameOfTheButtonsStrip) {

@@ -29,17 +29,6 @@ namespace {
 
 const Pixel kKey = pixel_rgb(255, 0, 255);
 
-std::string KindOf(const TControlSkins& skins, HWND window) {
-    const TSkinControl* object = skins.FindControlByHandle(window);
-    return object ? std::string(object->ClassName()) : "none";
-}
-
-Size ClientSize(HWND window) {
-    RECT r{};
-    GetClientRect(window, &r);
-    return {r.right, r.bottom};
-}
-
 // The default skin with its combo box button switched to the flat style.
 TSkinData& FlatComboSkin() {
     static TSkinData* data = [] {

@@ -21,11 +21,6 @@ namespace {
 
 using SecondHalf = SkinnedControlsTest;
 
-std::string KindOf(const TControlSkins& skins, HWND window) {
-    const TSkinControl* object = skins.FindControlByHandle(window);
-    return object ? std::string(object->ClassName()) : "none";
-}
-
 HWND Child(HWND parent, const wchar_t* cls, DWORD style, int y, int h = 24, DWORD ex_style = 0) {
     return CreateWindowExW(ex_style, cls, L"x", WS_CHILD | WS_VISIBLE | style, 10, y, 160, h, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "framework/win/form.h"
 #include "framework/win/graphics.h"
@@ -55,6 +56,24 @@ protected:
     }
     TWinSkinForm* skin_ = nullptr;
 };
+
+inline Size ClientSize(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    return {r.right, r.bottom};
+}
+
+// Pixels of the window that differ from the expected image at `at` (key
+// pixels of the expected image are not compared).
+inline int WindowDifferences(HWND window, const Image& expected, Point at = {0, 0}) {
+    return Differences(Capture(window), at, expected);
+}
+
+// The class of the object attached to the window, or "none".
+inline std::string KindOf(const TControlSkins& skins, HWND window) {
+    const TSkinControl* object = skins.FindControlByHandle(window);
+    return object ? std::string(object->ClassName()) : "none";
+}
 
 inline const SkinModel& Model() { return DefaultSkin().Skin(); }
 inline Pixel Face() { return to_pixel(ColorToRGB(DefaultSkin().Colours().ButtonFace)); }

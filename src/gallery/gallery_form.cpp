@@ -68,10 +68,12 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     right->SetBounds(12, 32, 180, 16);
     right->SetAlignment(taRightJustify);
     right->SetColor(clWindow);
+    right->SetParentFont(false);
     right->SetCaption("right-aligned on white");
     auto* blue = Make<TLabel>(panel, 12, 54, 0, 0);
     blue->SetTransparent(true);
-    blue->Font().SetColor(clBlue);
+    // A middle blue, which reads on light and dark faces alike.
+    blue->Font().SetColor(rgb(40, 120, 230));
     blue->Font().SetStyle({fsUnderline});
     blue->SetCaption("transparent, blue, underlined");
     auto* disabled = Make<TLabel>(panel, 12, 76, 0, 0);
@@ -83,6 +85,7 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     sunken->SetBounds(220, 12, 190, 17);
     sunken->SetBorderStyle(sbsSunken);
     sunken->SetColor(clBtnHighlight);
+    sunken->SetParentFont(false);
     sunken->SetCaption("TStaticText, sunken");
 
     auto* button = Make<TButton>(panel, 220, 40, 90, 25);
@@ -100,6 +103,7 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     status_->SetBounds(12, 100, 398, 17);
     status_->SetBorderStyle(sbsSingle);
     status_->SetCaption("status");
+    face_texts_.push_back(panel);
 
     for (int layout = blGlyphLeft; layout <= blGlyphBottom; ++layout) {
         auto* bit = Make<TBitBtn>(this, 8 + layout * 106, 146, 100, layout < blGlyphTop ? 28 : 48);
@@ -130,6 +134,10 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     AddGalleryMenus(*this, images, report, [] { ShowGalleryMdiFrame(); });
     // Everything after the tool bar (the first control) moves down below it.
     for (int i = 1; i < ControlCount(); ++i) Controls(i)->SetTop(Controls(i)->Top() + tool_bar_height);
+}
+
+void TGalleryForm::SetFaceTextColour(Color colour) {
+    for (TControl* text : face_texts_) text->Font().SetColor(colour);
 }
 
 void TGalleryForm::ShowMessageDialog() { MessageDlg("A framework message dialog.", mtInformation, {mbOK}); }
@@ -165,6 +173,7 @@ void TGalleryForm::AddChoices(int top) {
     auto* off = Make<TRadioButton>(this, 304, top + 52, 120, 17);
     off->SetCaption("Disabled");
     off->SetEnabled(false);
+    face_texts_.insert(face_texts_.end(), {left, right, off});
 
     static const char* const kTools[] = {"B", "I", "U", "L", "C"};
     for (int i = 0; i < 5; ++i) {
@@ -186,6 +195,7 @@ void TGalleryForm::AddChoices(int top) {
     };
 
     auto* bar = Make<TStatusBar>(this, 0, kContentHeight - 20, 760, 20);
+    bar->SetSizeGrip(false);  // the gallery keeps its size
     TStatusPanel& ready = bar->Panels().Add();
     ready.SetText("Ready");
     ready.SetWidth(120);

@@ -3,6 +3,7 @@
 // framework and at the skin on top of it.
 
 #include <string_view>
+#include <vector>
 
 #include "framework/win/form.h"
 
@@ -26,6 +27,12 @@ public:
     void ShowMessageDialog();
     void ShowOpenDialog();
 
+    // Gives the texts that stand on the form's face (labels, the status line,
+    // the radio buttons outside a group) `colour`: the skin's button-text
+    // colour while a skin is worn, so that they read on a dark face too. Texts
+    // on a field of their own colour keep theirs.
+    void SetFaceTextColour(Color colour);
+
 private:
     template <class C>
     C* Make(TWinControl* parent, int x, int y, int w, int h);
@@ -47,6 +54,7 @@ private:
     TStaticText* status_;
     TOpenDialog* dialog_;
     TTimer* timer_;
+    std::vector<TControl*> face_texts_;
 };
 
 }  // namespace korvane

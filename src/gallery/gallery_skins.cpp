@@ -91,11 +91,12 @@ std::string NoSkinNotice(const std::string& folder) {
     return "No skin package can be worn from \"" + folder + "\": the gallery goes on without a skin";
 }
 
-TGallerySkins& AddGallerySkins(TCustomForm& form, const std::string& folder, const std::string& skin_file) {
+TGallerySkins& AddGallerySkins(TGalleryForm& form, const std::string& folder, const std::string& skin_file) {
     auto& skins = *new TGallerySkins(form);
     const std::string caption = form.Caption();
-    skins.OnChoice = [&form, caption](const std::string& name) {
+    skins.OnChoice = [&form, &skins, caption](const std::string& name) {
         form.SetCaption(name.empty() ? caption : caption + ": " + name);
+        form.SetFaceTextColour(name.empty() ? clWindowText : skins.Data().Colours().ButtonText);
     };
     auto add_file = [&skins](const std::string& path) {
         const SkinFile file = ReadSkinFile(path);

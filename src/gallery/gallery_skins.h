@@ -16,6 +16,7 @@
 #include "framework/core/component.h"
 #include "framework/win/form.h"
 #include "framework/win/menus.h"
+#include "gallery/gallery_form.h"
 #include "skin/data/skin_store.h"
 #include "skin/engine/skin_data.h"
 
@@ -71,11 +72,12 @@ std::vector<std::string> FindSkinFiles(const std::string& folder);
 
 // Gives the form its skins: the wearable packages of folder and the one
 // asked for on the command line (skin_file, may be empty), the "Skin" menu in
-// the form's bar, and the name of the package worn in its caption. Wears the
+// the form's bar, the name of the package worn in its caption and the skin's
+// text colour on the texts that stand on its face. Wears the
 // package asked for, or else "default", or else the first. Each file that
 // cannot be worn is said once (a skin notice); so is a folder without a
 // package, and the gallery then goes on unskinned.
-TGallerySkins& AddGallerySkins(TCustomForm& form, const std::string& folder, const std::string& skin_file);
+TGallerySkins& AddGallerySkins(TGalleryForm& form, const std::string& folder, const std::string& skin_file);
 
 // Said when no package can be worn.
 std::string NoSkinNotice(const std::string& folder);

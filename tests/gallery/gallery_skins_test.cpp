@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "framework/win/control.h"
 #include "framework/win/menus.h"
 #include "framework/win/window_test_support.h"
 #include "gallery/gallery_form.h"
@@ -75,6 +77,33 @@ TEST_F(GallerySkinList, TheFolderPackagesAreListedByNameAndDefaultIsWornWithoutA
               (std::vector<std::string>{"&Skin", "default (checked)", "night", "silver", "-", "Skin &on (checked)"}));
     // Help stays the last entry of the bar.
     EXPECT_EQ(gallery->Menu()->Items().Items(gallery->Menu()->Items().Count() - 1)->Caption(), "&Help");
+}
+
+// The gallery's control with this caption.
+TControl& Captioned(TGalleryForm& form, const std::string& caption) {
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (auto* control = dynamic_cast<TControl*>(form.Components(i)); control && control->Caption() == caption)
+            return *control;
+    throw std::runtime_error("no control captioned " + caption);
+}
+
+TEST_F(GallerySkinList, TextsOnTheFaceTakeTheWornSkinsTextColourTextsOnTheirOwnFieldKeepTheirs) {
+    auto* gallery = app_->CreateForm<TGalleryForm>();
+    TGallerySkins& skins = AddGallerySkins(*gallery, kShippedSkins, "");
+    skins.Wear(skins.IndexOf("night"));
+    const Color night_text = skins.Data().Colours().ButtonText;
+    ASSERT_EQ(night_text, rgb(235, 235, 235));
+    for (const char* caption : {"TLabel, auto-sized", "status", "Text &left", "Text &right", "disabled label"}) {
+        SCOPED_TRACE(caption);
+        EXPECT_EQ(Captioned(*gallery, caption).Font().GetColor(), night_text);
+    }
+    EXPECT_EQ(Captioned(*gallery, "right-aligned on white").Font().GetColor(), clWindowText);
+    EXPECT_EQ(Captioned(*gallery, "TStaticText, sunken").Font().GetColor(), clWindowText);
+    EXPECT_EQ(Captioned(*gallery, "transparent, blue, underlined").Font().GetColor(), rgb(40, 120, 230));
+    skins.SetSkinOn(false);
+    EXPECT_EQ(Captioned(*gallery, "TLabel, auto-sized").Font().GetColor(), clWindowText);
+    skins.Wear(skins.IndexOf("default"));
+    EXPECT_EQ(Captioned(*gallery, "Text &left").Font().GetColor(), rgb(0, 0, 0));
 }
 
 TEST_F(GallerySkinList, ThePackageAskedForIsWornAndListedOnceAndAFileThatCannotBeWornIsSaidOnce) {

@@ -4,6 +4,7 @@
 
 #include "metrics.h"
 #include "palette.h"
+#include "theme.h"
 
 namespace korvane::skingen {
 
@@ -29,10 +30,10 @@ public:
     }
     void key(std::string_view name, int value) { key(name, std::to_string(value)); }
     // A colour as the theme shows it, written "R G B".
-    void colour(std::string_view name, Pixel art) {
-        const Pixel p = Recolour(theme_, art);
-        key(name, std::to_string((p >> 16) & 0xFF) + " " + std::to_string((p >> 8) & 0xFF) + " " +
-                      std::to_string(p & 0xFF));
+    void colour(std::string_view name, Pixel art) { write_colour(name, Recolour(theme_, art)); }
+    // A text colour as the theme shows it over `paper` (art colours both).
+    void text_colour(std::string_view name, Pixel art, Pixel paper) {
+        write_colour(name, RecolourText(theme_, art, paper));
     }
     void margins(int left, int top, int right, int bottom) {
         key("LeftWidth", left);
@@ -43,6 +44,11 @@ public:
     const std::string& text() const { return text_; }
 
 private:
+    void write_colour(std::string_view name, Pixel p) {
+        key(name, std::to_string((p >> 16) & 0xFF) + " " + std::to_string((p >> 8) & 0xFF) + " " +
+                      std::to_string(p & 0xFF));
+    }
+
     Theme theme_;
     std::string text_;
 };
@@ -99,13 +105,14 @@ void write_colours(IniText& ini) {
     ini.colour("ButtonShadow", pixel_rgb(176, 185, 205));
     ini.colour("ButtonDkShadow", pixel_rgb(102, 111, 131));
     ini.colour("Hilight", pixel_rgb(96, 113, 191));
-    ini.colour("HilightText", pixel_rgb(255, 255, 255));
+    ini.text_colour("HilightText", pixel_rgb(255, 255, 255), theme::kHilight);
     ini.colour("Menu", pixel_rgb(213, 222, 242));
     ini.colour("MenuText", pixel_rgb(0, 0, 0));
     ini.colour("Menubar", pixel_rgb(96, 113, 191));
-    ini.colour("MenuBarText", pixel_rgb(255, 255, 255));
-    ini.colour("TitleTextActive", pixel_rgb(255, 255, 255));
-    ini.colour("TitleTextNoActive", pixel_rgb(197, 212, 236));
+    ini.text_colour("MenuBarText", pixel_rgb(255, 255, 255), theme::kHilight);
+    // Captions sit on the title strip's gradient.
+    ini.text_colour("TitleTextActive", pixel_rgb(255, 255, 255), theme::kTitleTop);
+    ini.text_colour("TitleTextNoActive", pixel_rgb(197, 212, 236), theme::kTitleTopOff);
     ini.colour("Scrollbar", pixel_rgb(213, 222, 242));
     // Text on window backgrounds, which are the system's and not the skin's,
     // keeps its colour in every theme.

@@ -59,6 +59,20 @@ Hsl Shade(Theme theme, Hsl c) {
     return c;
 }
 
+double Luminance(Pixel p) {
+    auto linear = [](unsigned channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear((p >> 16) & 0xFF) + 0.7152 * linear((p >> 8) & 0xFF) + 0.0722 * linear(p & 0xFF);
+}
+
+Pixel Shown(Hsl c) {
+    const Pixel shown = FromHsl(c);
+    // A recoloured pixel that lands on the key would turn transparent.
+    return is_key(shown) ? pixel_rgb(254, 0, 255) : shown;
+}
+
 }  // namespace
 
 std::optional<ThemeInfo> FindTheme(std::string_view name) {
@@ -75,9 +89,21 @@ const ThemeInfo& InfoOf(Theme theme) {
 
 Pixel Recolour(Theme theme, Pixel p) {
     if (is_key(p) || theme == Theme::kIndigo) return p;
-    const Pixel shown = FromHsl(Shade(theme, ToHsl(p)));
-    // A recoloured pixel that lands on the key would turn transparent.
-    return is_key(shown) ? pixel_rgb(254, 0, 255) : shown;
+    return Shown(Shade(theme, ToHsl(p)));
+}
+
+Pixel RecolourText(Theme theme, Pixel ink, Pixel paper) {
+    const Pixel shown = Recolour(theme, ink), under = Recolour(theme, paper);
+    if (Contrast(shown, under) >= Contrast(ink, paper)) return shown;
+    Hsl turned_over = ToHsl(shown);
+    turned_over.l = 1 - turned_over.l;
+    const Pixel turned = Shown(turned_over);
+    return Contrast(turned, under) > Contrast(shown, under) ? turned : shown;
+}
+
+double Contrast(Pixel a, Pixel b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace korvane::skingen

@@ -36,4 +36,15 @@ const ThemeInfo& InfoOf(Theme theme);
 // The pixel as the theme shows it.
 Pixel Recolour(Theme theme, Pixel p);
 
+// Text colour `ink` written over `paper`, as the theme shows it: recoloured
+// like any pixel, unless that leaves it with less contrast against the
+// recoloured paper than it has in the art and turning its lightness over
+// reads better: light text on a frame the theme lightens turns dark, dark
+// text on one it darkens turns light.
+Pixel RecolourText(Theme theme, Pixel ink, Pixel paper);
+
+// Contrast ratio of two colours by their relative luminance, from 1 (none)
+// to 21 (black on white).
+double Contrast(Pixel a, Pixel b);
+
 }  // namespace korvane::skingen

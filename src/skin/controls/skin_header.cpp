@@ -43,7 +43,7 @@ void TSkinHeader::PaintTo(HDC dc, const Rect& rect) {
     HDC target = work.Canvas().Handle();
     HGDIOBJ old_font = SelectObject(target, reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0)));
     SetBkMode(target, TRANSPARENT);
-    SetTextColor(target, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(target, ColorToRGB(bar->NormalColour2));
     const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle, HDM_GETIMAGELIST, 0, 0));
     const int count = int(SendMessageW(Handle, HDM_GETITEMCOUNT, 0, 0));
     int right = rect.left;

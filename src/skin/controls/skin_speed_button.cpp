@@ -107,7 +107,11 @@ void TSkinSpeedButton::PaintSpeedButton(HDC dc, const Rect& rect) {
         RECT text_rect = to_rect(place.text);
         if (!text.empty()) DrawTextW(face, text.c_str(), int(text.size()), &text_rect, place.format);
     } else {
-        SetTextColor(face, ColorToRGB(button->Font().GetColor()));
+        // A colour the program chose for the caption is kept; the system's
+        // default text colour gives way to the skin's, which is the one that
+        // reads on the skin's face.
+        const Color own = button->Font().GetColor();
+        SetTextColor(face, ColorToRGB(is_system_color(own) ? TextColour(index) : own));
         DrawCaption(shared.Canvas(), local, kCaptionCenter, button->Enabled(), button->Caption());
     }
     CopyToDC(dc, rect, shared);

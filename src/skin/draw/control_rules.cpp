@@ -94,7 +94,8 @@ int status_panel_frame(PanelBevel bevel) {
 
 Rect caption_rect(const Rect& rect, Size measured, unsigned format) {
     const int dy = (rect.height() - measured.height) / 2 - 1;
-    const int dx = format == kCaptionCenter ? (rect.width() - measured.width) / 2 : 0;
+    const int spare = rect.width() - measured.width;
+    const int dx = format == kCaptionCenter ? spare / 2 : format == kCaptionRight ? spare : 0;
     return Rect::from_size(rect.left + dx, rect.top + dy, measured.width, measured.height);
 }
 

@@ -71,8 +71,10 @@ int status_panel_frame(PanelBevel bevel);
 // DrawText formats a caption is drawn with.
 constexpr unsigned kCaptionLeft = 0, kCaptionCenter = 1, kCaptionRight = 2;
 // Where a caption of the measured size (measured at the rectangle's top-left)
-// is drawn: centred vertically one pixel high, centred across only for
-// kCaptionCenter. Divisions truncate toward zero.
+// is drawn: centred vertically one pixel high; across, at the left edge,
+// centred (kCaptionCenter) or against the right edge (kCaptionRight), since
+// the measured rectangle is only as wide as the text. Divisions truncate
+// toward zero.
 Rect caption_rect(const Rect& rect, Size measured, unsigned format);
 
 // A component whose Tag modulo 100 (remainder with the sign of Tag) equals

@@ -1,6 +1,6 @@
 // Status bars and track bars read back from their windows against the skin
 // pieces composed by the drawing utilities: panels by bevel, the simple
-// panel, the size grip, and the track bar's thumb wherever it stands, under
+// panel, the size grip, panel texts by alignment, and the track bar's thumb wherever it stands, under
 // the mouse, held, upright, and in a plain dialog whose track bar tells only
 // its parent of its drawing.
 #include <gtest/gtest.h>
@@ -8,9 +8,11 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "base/bmp.h"
+#include "base/win32_text.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/user_input.h"
@@ -99,6 +101,47 @@ TEST_F(SkinnedBars, StatusBarPanelsShowTheirBevelsAndTheLastOneReachesTheEnd) {
     gripless->Panels().Clear();
     RedrawWindow(gripless->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(WindowDifferences(gripless->Handle(), StatusBarImage(size, {{{0, 0, 300, 22}, 1}}, false)), 0);
+}
+
+// Each panel's text in the bar's text colour, placed by the panel's
+// alignment: against the left edge, centred, or ending at the right edge;
+// vertically centred one pixel high.
+TEST_F(SkinnedBars, StatusBarPanelTextsArePlacedByTheirAlignment) {
+    TForm* form = NewForm(420, 200);
+    auto* bar = Place<TStatusBar>(form, 10, 20, 360, 22);
+    bar->SetSizeGrip(false);
+    const TStatusPanelBevel bevels[] = {pbLowered, pbRaised, pbNone};
+    const TAlignment alignments[] = {taLeftJustify, taCenter, taRightJustify};
+    const std::wstring texts[] = {L"Ready", L"raised", L"no bevel, right"};
+    for (int i = 0; i < 3; ++i) {
+        TStatusPanel& panel = bar->Panels().Add();
+        panel.SetWidth(110);
+        panel.SetBevel(bevels[i]);
+        panel.SetAlignment(alignments[i]);
+        panel.SetText(narrow(texts[i]));
+    }
+    Skin(*form);
+    const Size size = ClientSize(bar->Handle());
+    std::vector<Panel> panels;
+    for (int i = 0; i < 3; ++i) panels.push_back({PanelRect(bar->Handle(), i), i + 1});
+    panels[2].rect.right = size.width;
+    TBitmap expected;
+    expected.SetImage(StatusBarImage(size, panels, false));
+    HDC dc = expected.Canvas().Handle();
+    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(bar->Handle(), WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(Model().StatusBarEdges->NormalColour2));
+    for (int i = 0; i < 3; ++i) {
+        const Rect& r = panels[std::size_t(i)].rect;
+        SIZE text{};
+        GetTextExtentPoint32W(dc, texts[i].c_str(), int(texts[i].size()), &text);
+        const int spare = r.width() - text.cx;
+        const int x = r.left + (i == 0 ? 0 : i == 1 ? spare / 2 : spare);
+        TextOutW(dc, x, r.top + (r.height() - text.cy) / 2 - 1, texts[i].c_str(), int(texts[i].size()));
+    }
+    SelectObject(dc, old_font);
+    RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(WindowDifferences(bar->Handle(), Image::copy_of(expected.View())), 0);
 }
 
 Rect ThumbRect(HWND bar) {

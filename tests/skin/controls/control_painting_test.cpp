@@ -11,6 +11,7 @@
 #include "framework/win/buttons.h"
 #include "framework/win/check_buttons.h"
 #include "framework/win/comctrls.h"
+#include "framework/win/speed_button.h"
 #include "framework/win/window_proc_hook.h"
 #include "framework/win/user_input.h"
 #include "skin/controls/skin_bit_button.h"
@@ -234,6 +235,51 @@ TEST_F(SkinnedProgress, HalfOfTheRangeFillsHalfOfTheBar) {
     Pump();
     RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(WindowDifferences(bar->Handle(), expected(50)), 0);
+}
+
+using SkinnedSpeedButtons = SkinnedControlsTest;
+
+// A speed button without a glyph: the face of its state with the caption
+// centred in the skin's text colour for that state, unless the program gave
+// the caption a colour of its own.
+TEST_F(SkinnedSpeedButtons, ACaptionTakesTheSkinsTextColourUnlessTheProgramChoseOne) {
+    TForm* form = NewForm();
+    auto* button = Place<TSpeedButton>(form, 20, 20, 40, 24, "B");
+    Skin(*form);
+    const TDataSkinButton& element = Model().Buttons;
+    ASSERT_FALSE(element.Bitmap.empty());
+    const Size size{40, 24};
+    auto expected = [&](Color colour) {
+        TBitmap face;
+        face.SetImage(ElementFace(element, size, 5, 1));
+        HDC dc = face.Canvas().Handle();
+        UniqueGdi<HFONT> font = CreateFontHandle(button->Font());
+        HGDIOBJ old_font = SelectObject(dc, font.get());
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, L"B", 1, &extent);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ColorToRGB(colour));
+        TextOutW(dc, (size.width - extent.cx) / 2, (size.height - extent.cy) / 2 - 1, L"B", 1);
+        SelectObject(dc, old_font);
+        return Image::copy_of(face.View());
+    };
+    auto shows = [&]() {
+        HDC dc = GetDC(form->Handle());
+        TBitmap shot;
+        shot.SetSize(size.width, size.height);
+        BitBlt(shot.Canvas().Handle(), 0, 0, size.width, size.height, dc, 20, 20, SRCCOPY);
+        ReleaseDC(form->Handle(), dc);
+        return Image::copy_of(shot.View());
+    };
+    ASSERT_TRUE(is_system_color(button->Font().GetColor()));
+    ASSERT_NE(ColorToRGB(element.NormalColour2), ColorToRGB(button->Font().GetColor()));
+    form->Repaint();
+    Pump();
+    EXPECT_EQ(Differences(shows(), {0, 0}, expected(element.NormalColour2)), 0);
+    button->Font().SetColor(rgb(200, 0, 0));
+    form->Repaint();
+    Pump();
+    EXPECT_EQ(Differences(shows(), {0, 0}, expected(rgb(200, 0, 0))), 0);
 }
 
 }  // namespace

@@ -288,7 +288,7 @@ TEST_F(SkinnedFaces, TabsOnEachSideLandOnTheirTabsWithTheFocusedOneInItsOwnFrame
 // --- header ----------------------------------------------------------------
 
 // A header item as the skin shows it: frame 1 of Headerbar, then the
-// caption in the header's font placed for its alignment (0 left, 1 centred,
+// caption in the header's font and the bar's text colour placed for its alignment (0 left, 1 centred,
 // 2 right), after an icon of `icon` pixels when there is one, itself centred
 // by its height and drawn here in `icon_colour`.
 Image HeaderItem(HWND header, Size size, const std::wstring& caption, int align, Size icon, Pixel icon_colour) {
@@ -304,7 +304,7 @@ Image HeaderItem(HWND header, Size size, const std::wstring& caption, int align,
     HDC dc = item.Canvas().Handle();
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, ColorToRGB(bar.NormalColour2));
     constexpr UINT kFormat = DT_CENTER | DT_SINGLELINE | DT_EXPANDTABS;
     RECT measured{0, 0, size.width + (icon.width ? icon.width + 2 : 0), size.height};
     DrawTextW(dc, caption.c_str(), int(caption.size()), &measured, kFormat | DT_CALCRECT | DT_NOCLIP);

@@ -120,10 +120,11 @@ TEST(StatusBar, GripCornerAndPanelFrames) {
     EXPECT_EQ(status_panel_frame(PanelBevel::None), 3);
 }
 
-TEST(CaptionRect, CentredOnePixelHighAndAcrossOnlyWhenCentred) {
+TEST(CaptionRect, CentredOnePixelHighAndAcrossByTheFormat) {
     EXPECT_EQ(caption_rect({10, 10, 110, 40}, {40, 14}, kCaptionCenter), (Rect{40, 17, 80, 31}));
     EXPECT_EQ(caption_rect({10, 10, 110, 40}, {40, 14}, kCaptionLeft), (Rect{10, 17, 50, 31}));
-    EXPECT_EQ(caption_rect({10, 10, 110, 40}, {40, 14}, kCaptionRight), (Rect{10, 17, 50, 31}));
+    // Right-aligned text ends at the rectangle's right edge.
+    EXPECT_EQ(caption_rect({10, 10, 110, 40}, {40, 14}, kCaptionRight), (Rect{70, 17, 110, 31}));
     // Text larger than the rectangle: the divisions truncate toward zero.
     EXPECT_EQ(caption_rect({0, 0, 10, 10}, {15, 15}, kCaptionCenter), (Rect{-2, -3, 13, 12}));
 }

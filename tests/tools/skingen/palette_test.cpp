@@ -61,6 +61,42 @@ TEST(Palette, NightTurnsPaperDarkAndInkLightSilverLightensAndGreys) {
     EXPECT_LT(spread, 191 - 96);
 }
 
+TEST(Palette, TextKeepsItsContrastWithTheBackgroundItIsWrittenOn) {
+    const Pixel white = pixel_rgb(255, 255, 255), black = pixel_rgb(0, 0, 0);
+    const Pixel title = pixel_rgb(136, 152, 226), face = pixel_rgb(213, 222, 242);
+    // Indigo is the art: its text stays as drawn.
+    EXPECT_EQ(RecolourText(Theme::kIndigo, white, title), white);
+    // Night darkens white text less than the title around it: the text turns light again.
+    EXPECT_EQ(RecolourText(Theme::kNight, white, title), pixel_rgb(235, 235, 235));
+    // Silver lightens the title under white text: the text turns black.
+    EXPECT_EQ(RecolourText(Theme::kSilver, white, title), black);
+    // Where recolouring keeps the contrast, text is recoloured like any pixel.
+    EXPECT_EQ(RecolourText(Theme::kNight, black, face), Recolour(Theme::kNight, black));
+    EXPECT_EQ(RecolourText(Theme::kSilver, black, face), Recolour(Theme::kSilver, black));
+    EXPECT_DOUBLE_EQ(Contrast(black, white), 21.0);
+    EXPECT_DOUBLE_EQ(Contrast(title, title), 1.0);
+}
+
+TEST(ThemedPackages, TextReadsOnItsBackgroundAtLeastAsWellAsInTheDefault) {
+    const Pixel title = pixel_rgb(136, 152, 226);
+    const auto indigo = LoadSkinPackage(skin_package(Theme::kIndigo));
+    ASSERT_TRUE(indigo.has_value());
+    const SkinColours& d = indigo->Colours;
+    for (Theme theme : {Theme::kNight, Theme::kSilver}) {
+        SCOPED_TRACE(InfoOf(theme).name);
+        const auto skin = LoadSkinPackage(skin_package(theme));
+        ASSERT_TRUE(skin.has_value());
+        const SkinColours& c = skin->Colours;
+        EXPECT_GE(Contrast(to_pixel(c.TitleTextActive), Recolour(theme, title)),
+                  Contrast(to_pixel(d.TitleTextActive), title));
+        EXPECT_GE(Contrast(to_pixel(c.MenuBarText), to_pixel(c.Menubar)),
+                  Contrast(to_pixel(d.MenuBarText), to_pixel(d.Menubar)));
+        EXPECT_GE(Contrast(to_pixel(c.HilightText), to_pixel(c.Hilight)),
+                  Contrast(to_pixel(d.HilightText), to_pixel(d.Hilight)));
+        EXPECT_GE(Contrast(to_pixel(c.ButtonText), to_pixel(c.ButtonFace)), 4.5);
+    }
+}
+
 TEST(ThemedPackages, HoldTheDefaultsMembersSizesAndTransparentPixels) {
     const auto indigo = LoadSkinPackage(skin_package(Theme::kIndigo));
     ASSERT_TRUE(indigo.has_value());

@@ -6,7 +6,8 @@
 // every skinned window drops its title-bar buttons at once (ReloadAll) and
 // re-applies the new skin 250 ms later (ApplySkinChange), dialogs and message
 // boxes included. Switching the skin off takes it off every window 250 ms
-// later; switching it on puts it back on every form.
+// later; switching it on puts it back on every form and every window shown,
+// dialogs and message boxes included.
 
 #include <functional>
 #include <string>

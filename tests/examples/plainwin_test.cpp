@@ -27,6 +27,7 @@
 #include "skin/draw/menu_layout.h"
 #include "skin/engine/menu_script.h"
 #include "skin/engine/skin_manager.h"
+#include "support/run_later.h"
 
 namespace korvane::testing {
 namespace {
@@ -393,6 +394,49 @@ TEST_F(PlainProgram, TwentySwitchesOffAndOnLeaveWindowsAndGdiObjectsAsTheyWere) 
     EXPECT_EQ(LiveGdiObjects(), gdi_before);
     EXPECT_EQ(WindowCountOfThread(), windows_before);
     EXPECT_EQ(FrameDifferences(main_, *SkinFormOf(main_), true), 0);
+}
+
+TEST_F(PlainProgram, ItsMessageBoxOpenWhileTheSkinGoesOffAndOnWearsItAgainAtOnceAsTheMainWindowDoes) {
+    Start();
+    bool ran = false;
+    // Inside the message box's modal loop, the program's own Skin menu commands.
+    RunLater([&] {
+        ran = true;
+        HWND box = nullptr;
+        PumpUntil([&] { return (box = OwnedDialog(main_)) != nullptr && Started(box); });
+        ASSERT_NE(box, nullptr);
+        struct CloseAtEnd {
+            HWND box;
+            ~CloseAtEnd() { PostMessageW(box, WM_COMMAND, IDOK, 0); }
+        } close_at_end{box};
+        ASSERT_TRUE(Started(box));
+        auto off_and_on = [&] {
+            SendMessageW(main_, WM_COMMAND, IDM_SKIN_OFF, 0);
+            EXPECT_FALSE(AnswersSkinQuery(box));
+            EXPECT_FALSE(HasRegion(box));
+            SendMessageW(main_, WM_COMMAND, IDM_SKIN_ON, 0);
+            // Skinned by the call itself, neither window activated again.
+            EXPECT_NE(SkinFormOf(main_), nullptr);
+            EXPECT_NE(SkinFormOf(box), nullptr);
+            Pump();  // their first sizing and paints
+            EXPECT_TRUE(Started(main_));
+            EXPECT_TRUE(Started(box));
+        };
+        off_and_on();
+        ASSERT_EQ(GetActiveWindow(), box);
+        EXPECT_EQ(FrameDifferences(main_, *SkinFormOf(main_), false), 0);
+        EXPECT_EQ(FrameDifferences(box, *SkinFormOf(box), true), 0);
+        EXPECT_TRUE(HasRegion(box));
+        EXPECT_EQ(KindOf(*ControlsOf(box), GetDlgItem(box, IDOK)), "TSkinButton");
+        const int gdi_before = LiveGdiObjects();
+        const int windows_before = WindowCountOfThread();
+        for (int i = 0; i < 10; ++i) off_and_on();
+        EXPECT_EQ(LiveGdiObjects(), gdi_before);
+        EXPECT_EQ(WindowCountOfThread(), windows_before);
+        EXPECT_EQ(FrameDifferences(box, *SkinFormOf(box), true), 0);
+    });
+    SendMessageW(main_, WM_COMMAND, IDM_ABOUT, 0);
+    EXPECT_TRUE(ran);
 }
 
 TEST_F(PlainProgram, APackageThatCannotBePutOnIsSaidOnceAndTheSkinThatWasOnStays) {

@@ -3,7 +3,6 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <vector>
 
 #include "base/error.h"
 #include "base/file_io.h"
@@ -57,21 +56,6 @@ std::optional<std::string> RefusalOf(std::span<const std::uint8_t> package) {
     return refusal;
 }
 
-// The windows of the thread that have a frame to skin and are shown now.
-std::vector<HWND> FramedWindowsOfThread() {
-    std::vector<HWND> windows;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) {
-            const LONG style = GetWindowLongW(window, GWL_STYLE);
-            if ((style & WS_VISIBLE) && (style & WS_CAPTION) == WS_CAPTION && !(style & WS_CHILD))
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
 // "The skin SOURCE was not put on: REASON", ending with a full stop.
 SkinningStatus Failure(const std::string& source, const std::string& reason) {
     return {widen(error_box_text("The skin " + source + " was not put on: " + reason))};
@@ -93,8 +77,7 @@ SkinningStatus PutOn(std::span<const std::uint8_t> package, const std::string& s
     current->data->LoadFromSkinStore(store, 0);
     current->data->SetActive(true);
     // Windows shown before now wear the skin at once, not at their next activation.
-    SkinManager->SetEnabled(true);
-    for (HWND window : FramedWindowsOfThread()) SkinManager->TrySkinWindow(window);
+    SkinManager->SkinAll();
     return {};
 }
 

@@ -29,6 +29,12 @@ SkinRefusal skin_refusal(bool enabled, bool scanning, SkinCandidate& window) {
 
 namespace {
 
+// The window style bits the scan reads (their Win32 values).
+constexpr std::uint32_t kVisible = 0x10000000;     // WS_VISIBLE
+constexpr std::uint32_t kChild = 0x40000000;       // WS_CHILD
+constexpr std::uint32_t kCaption = 0x00C00000;     // WS_CAPTION: border and title bar
+constexpr std::uint32_t kNoActivate = 0x08000000;  // WS_EX_NOACTIVATE
+
 int last_of(std::span<const SkinDataFacts> list, auto matches) {
     for (int i = int(list.size()) - 1; i >= 0; --i)
         if (matches(list[std::size_t(i)])) return i;
@@ -36,6 +42,10 @@ int last_of(std::span<const SkinDataFacts> list, auto matches) {
 }
 
 }  // namespace
+
+bool scan_offers_window(std::uint32_t style, std::uint32_t ex_style) {
+    return (style & kVisible) && !(style & kChild) && (style & kCaption) == kCaption && !(ex_style & kNoActivate);
+}
 
 int choose_skin_data(std::span<const SkinDataFacts> list, std::string_view class_name) {
     int found = last_of(list, [](const SkinDataFacts& d) { return d.form_type == sfOnlyThisForm && d.owns_window; });

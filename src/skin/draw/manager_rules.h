@@ -4,6 +4,7 @@
 // in its order), which skin data component serves a window, and when its
 // deferred actions run. The Windows manager gathers the facts and acts.
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -71,6 +72,15 @@ inline constexpr int kNeverSkinFormTag = 99;
 // The conditions of TrySkinWindow in their order. Outside a scan of all forms
 // an MDI child is left alone (its frame is started by its MDI frame).
 SkinRefusal skin_refusal(bool enabled, bool scanning, SkinCandidate& window);
+
+// Whether the activate action's scan offers a top-level window of the thread,
+// not a framework form, to TrySkinWindow (which then applies its conditions):
+// one the hook would meet as it is activated, so shown, not a child, with a
+// title bar and not refusing activation. Windows without a title bar (popup
+// menus, tool tips, drop-down lists) are shown without ever being activated;
+// such a window is left to the hook. style and ex_style: the window's
+// GWL_STYLE and GWL_EXSTYLE bits.
+bool scan_offers_window(std::uint32_t style, std::uint32_t ex_style);
 
 // What the manager knows of one registered skin data component.
 struct SkinDataFacts {

@@ -26,6 +26,24 @@ std::string class_name_of(HWND window) {
     return narrow(std::wstring_view(name, std::size_t(std::max(length, 0))));
 }
 
+// The windows of the thread the activate action's scan offers to
+// TrySkinWindow, taken from the bottom of the Z order up: an owner comes
+// before the windows it owns, as it came before them when they were activated.
+std::vector<HWND> ScannedWindowsOfThread() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            if (scan_offers_window(std::uint32_t(GetWindowLongW(window, GWL_STYLE)),
+                                   std::uint32_t(GetWindowLongW(window, GWL_EXSTYLE))))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::reverse(windows.begin(), windows.end());  // the system lists the top of the Z order first
+    return windows;
+}
+
 // The facts of one window, found as TrySkinWindow asks for them.
 class WindowFacts : public SkinCandidate {
 public:
@@ -317,6 +335,11 @@ void TSkinManage::ReloadAll() {
     for (const auto& f : forms_) f->DropTitleButtons();
 }
 
+void TSkinManage::SkinAll() {
+    SetEnabled(true);
+    Activate();
+}
+
 void TSkinManage::UnskinAll() {
     timer_->SetEnabled(false);
     schedule_.TakePending();  // dropped: nothing is to run after this
@@ -351,9 +374,15 @@ void TSkinManage::TimerTick() {
 
 void TSkinManage::Activate() {
     scanning_ = true;
+    // The framework's forms, from the last to the first, their windows made
+    // where they have none yet.
     if (Screen)
         for (int i = Screen->FormCount() - 1; i >= 0; --i)
             if (i < Screen->FormCount()) TrySkinWindow(Screen->Forms(i)->Handle());
+    // Then the other windows shown now (dialogs, message boxes, plain
+    // windows), which would otherwise wait for their next activation.
+    for (HWND window : ScannedWindowsOfThread())
+        if (IsWindow(window) && !FindForm(window)) TrySkinWindow(window);
     scanning_ = false;
 }
 

@@ -10,7 +10,8 @@
 // register with it and ask for the deferred actions activate, deactivate and
 // refresh, which run 250 ms later on a timer once a window has been
 // activated (before that, activate and deactivate only switch skinning on and
-// off).
+// off). The activate action's scan finds the windows shown while skinning was
+// off: the framework's forms, then every other window of the thread shown.
 //
 // Lifetime: made on demand by the first skin data component that needs it;
 // it ends with the application object (or when deleted): the hook is removed
@@ -117,6 +118,9 @@ public:
     void Schedule(SkinAction action, unsigned delay = kActionDelay);
     // Every skinned window drops its title-bar button objects at once.
     void ReloadAll();
+    // The activate action now: skinning on, and every window its scan finds
+    // skinned at once. An action pending still runs when its time comes.
+    void SkinAll();
     // The deactivate action now, in place of anything pending: skinning off,
     // every window given back its own frame and repainted.
     void UnskinAll();

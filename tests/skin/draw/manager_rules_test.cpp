@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,27 @@ TEST(CreationVerdict, PopupMenuWindowsAreRecordedUnderAnyParent) {
     EXPECT_EQ(creation_verdict("#32768", false), CreationVerdict::Popup);
     EXPECT_EQ(creation_verdict("#32768", true), CreationVerdict::Popup);
     EXPECT_EQ(creation_verdict("#32770", false), CreationVerdict::Allow);
+}
+
+// Window style bits as Win32 defines them, written out: this test runs without <windows.h>.
+constexpr std::uint32_t kVisible = 0x10000000, kChild = 0x40000000, kCaption = 0x00C00000, kBorder = 0x00800000,
+                        kPopup = 0x80000000, kOverlappedWindow = 0x00CF0000, kDialogFrame = 0x00400000;
+constexpr std::uint32_t kNoActivate = 0x08000000, kToolWindow = 0x00000080, kTopmost = 0x00000008;
+
+TEST(ScanOffersWindow, ShownTopLevelWindowsWithATitleBarThatCanBeActivated) {
+    // Main windows, message boxes and dialogs, tool windows.
+    EXPECT_TRUE(scan_offers_window(kVisible | kOverlappedWindow, 0));
+    EXPECT_TRUE(scan_offers_window(kVisible | kPopup | kCaption, 0));
+    EXPECT_TRUE(scan_offers_window(kVisible | kCaption, kToolWindow));
+    // Hidden, a child (an MDI child is the scan of the forms' own), refusing activation.
+    EXPECT_FALSE(scan_offers_window(kOverlappedWindow, 0));
+    EXPECT_FALSE(scan_offers_window(kVisible | kChild | kOverlappedWindow, 0));
+    EXPECT_FALSE(scan_offers_window(kVisible | kOverlappedWindow, kNoActivate));
+    // No title bar: popup menus, tool tips, drop-down lists; half of the
+    // caption bits is a border or a dialog frame only.
+    EXPECT_FALSE(scan_offers_window(kVisible | kPopup, kTopmost | kToolWindow));
+    EXPECT_FALSE(scan_offers_window(kVisible | kPopup | kBorder, kToolWindow));
+    EXPECT_FALSE(scan_offers_window(kVisible | kPopup | kDialogFrame, 0));
 }
 
 // A window whose facts are set by the test; it logs each question asked.

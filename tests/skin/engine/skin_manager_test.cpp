@@ -356,9 +356,36 @@ TEST_F(SkinManagerTest, ActivateSkinsEveryFormOfTheScreenLastFirstMakingTheirWin
     PumpFor(400);
     EXPECT_TRUE(manager_->Enabled());
     EXPECT_TRUE(two->HandleAllocated());
+    // The forms first; then the plain window, shown while skinning was off.
     EXPECT_EQ(log_, (Log{"attach form two with MainData (form)", "attach form one with MainData (form)",
-                         "start form two", "start form one"}));
+                         "attach activator with MainData", "start form two", "start form one", "start activator"}));
     EXPECT_EQ(main_->changes, 1);
+}
+
+TEST_F(SkinManagerTest, ActivateThenSkinsTheOtherWindowsShownFromTheBottomOfTheZOrderUp) {
+    HWND b = Plain(L"b");
+    Show(b);  // the first activation, while skinning is off
+    HWND a = Plain(L"a");
+    Show(a);
+    HWND owned = Plain(L"owned", a, WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    ShowWindow(owned, SW_SHOWNA);
+    auto* form = new TForm(app_.get());
+    form->SetCaption("form");
+    form->Show();
+    main_->refused_class = "TForm";
+    Plain(L"hidden");
+    ShowWindow(Plain(L"no title bar", nullptr, WS_POPUP | WS_BORDER), SW_SHOWNA);
+    SetActiveWindow(b);  // on top again: b above the form, a's own window above a
+    PumpFor(50);
+    main_->asked.clear();
+    main_->data->SetActive(true);
+    PumpFor(400);
+    EXPECT_EQ(log_, (Log{"attach a with MainData", "attach owned with MainData", "attach b with MainData",
+                         "start a", "start owned", "start b"}));
+    // The form is asked about once, by the scan of the forms; the hidden
+    // window and the one without a title bar never.
+    EXPECT_EQ(main_->asked, (Log{"TForm", "KorvanePlainWindow", "KorvanePlainWindow", "KorvanePlainWindow"}));
+    EXPECT_FALSE(manager_->IsSkinnedWindow(form->Handle()));
 }
 
 TEST_F(SkinManagerTest, DeletingTheManagerRemovesTheHookAndReleasesEveryWindow) {

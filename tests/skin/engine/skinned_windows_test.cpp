@@ -16,6 +16,7 @@
 #include "skin/engine/registration.h"
 #include "skin/engine/skin_manager.h"
 #include "skin/engine/skin_test_support.h"
+#include "support/run_later.h"
 
 namespace korvane {
 namespace {
@@ -215,6 +216,72 @@ TEST_F(SkinnedWindowsTest, AHundredSwitchesOffAndOnWithFiveFormsOpenLeakNothing)
         EXPECT_EQ(r.right - r.left, bounds_before[i].right - bounds_before[i].left) << i;
         EXPECT_EQ(r.bottom - r.top, bounds_before[i].bottom - bounds_before[i].top) << i;
     }
+}
+
+TEST_F(SkinnedWindowsTest, APlainWindowAndAMessageBoxOpenWhileTheSkinGoesOffAndOnWearItAgainAtOnce) {
+    SwitchOn();
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KorvanePlainOwner";
+    RegisterClassW(&wc);
+    HWND plain = CreateWindowExW(0, wc.lpszClassName, L"owner", WS_OVERLAPPEDWINDOW, 30, 30, 320, 200, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(plain, nullptr);
+    ShowWindow(plain, SW_SHOW);
+    SetActiveWindow(plain);
+    Pump();
+    ASSERT_TRUE(WearsSkin(plain));
+    // Wears the skin now, its first sizing done: no activation in between.
+    auto started = [](HWND window) {
+        TWinSkinForm* form = SkinManager->SkinFormOf(window);
+        return form && form->PaintState == TWinSkinForm::psNormal && WearsSkin(window);
+    };
+    auto run = [&](SkinAction action) {
+        SkinManager->Schedule(action, 1);
+        PumpUntil([&] { return !SkinManager->ActionPending(); });
+        app_->ProcessMessages();  // the WM_SKINSTART of the windows skinned again
+    };
+    bool ran = false;
+    // Inside the message box's modal loop.
+    testing::RunLater([&] {
+        ran = true;
+        const HWND box = testing::WaitForWindow(GetCurrentThreadId(), [&](HWND w) {
+            return testing::ClassNameOf(w) == L"#32770" && GetWindow(w, GW_OWNER) == plain;
+        });
+        ASSERT_NE(box, nullptr);
+        struct CloseAtEnd {
+            HWND box;
+            ~CloseAtEnd() { PostMessageW(box, WM_COMMAND, IDOK, 0); }
+        } close_at_end{box};
+        PumpUntil([&] { return started(box); });
+        ASSERT_TRUE(started(box));
+        ASSERT_EQ(GetActiveWindow(), box);
+
+        run(SkinAction::Deactivate);
+        EXPECT_FALSE(WearsSkin(plain));
+        EXPECT_FALSE(WearsSkin(box));
+        run(SkinAction::Activate);
+        EXPECT_TRUE(started(plain));
+        EXPECT_TRUE(started(box));
+        const int gdi_before = testing::LiveGdiObjects();
+        const int windows_before = testing::WindowCountOfThread();
+        const int skinned_before = SkinManager->SkinnedWindowCount();
+        for (int i = 0; i < 10; ++i) {
+            run(SkinAction::Deactivate);
+            ASSERT_EQ(SkinManager->SkinnedWindowCount(), 0) << "switch " << i;
+            run(SkinAction::Activate);
+            ASSERT_TRUE(started(plain)) << "switch " << i;
+            ASSERT_TRUE(started(box)) << "switch " << i;
+        }
+        EXPECT_EQ(GetActiveWindow(), box);
+        EXPECT_EQ(SkinManager->SkinnedWindowCount(), skinned_before);
+        EXPECT_EQ(testing::WindowCountOfThread(), windows_before);
+        EXPECT_EQ(testing::LiveGdiObjects(), gdi_before);
+    });
+    MessageBoxW(plain, L"Open while the skin goes off and on.", L"Message", MB_OK);
+    EXPECT_TRUE(ran);
+    DestroyWindow(plain);
 }
 
 }  // namespace

@@ -190,13 +190,7 @@ TEST_F(Attachment, PlainDialogButtonsByTypeAndTheirClickCarriesTheControlId) {
     for (int type = 0; type < 16; ++type) buttons.push_back(Child(dialog, L"BUTTON", type, 100 + type, 0));
     HWND grip = Child(dialog, L"ScrollBar", SBS_SIZEGRIP, 200, 300);
     HWND label = Child(dialog, L"Static", 0, 201, 330);
-    SetForegroundWindow(dialog);
-    Pump();
-    skin_ = new TWinSkinForm(dialog);
-    skin_->SkinWindow(DefaultSkin());
-    SendMessageW(dialog, WM_SKINSTART, 0, 1000);
-    Pump();
-    auto& skins = *static_cast<TControlSkins*>(skin_->Controls());
+    auto& skins = SkinPlain(dialog);
     const char* expected[16] = {"TSkinButton",      "TSkinButton", "TSkinCheckBox", "TSkinCheckBox",
                                 "TSkinRadioButton", "TSkinCheckBox", "TSkinCheckBox", "none",
                                 "TSkinButton",      "TSkinRadioButton", "TSkinButton", "none",

@@ -273,13 +273,7 @@ TEST_F(ButtonFaces, PlainDialogButtonsShowTheSkinRightAfterFocusCheckAndSpaceKey
             ++clicks;
         return count.CallNext(msg, wparam, lparam);
     });
-    SetForegroundWindow(dialog);
-    Pump();
-    skin_ = new TWinSkinForm(dialog);
-    skin_->SkinWindow(DefaultSkin());
-    SendMessageW(dialog, WM_SKINSTART, 0, 1000);
-    Pump();
-    auto& skins = *static_cast<TControlSkins*>(skin_->Controls());
+    auto& skins = SkinPlain(dialog);
     ASSERT_EQ(KindOf(skins, push), "TSkinButton");
     ASSERT_EQ(KindOf(skins, check), "TSkinCheckBox");
     auto face = [&](int index) { return ElementFace(Model().Buttons, ClientSize(push), 5, index); };

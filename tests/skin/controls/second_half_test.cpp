@@ -76,13 +76,7 @@ TEST_F(SecondHalf, PlainDialogEditsComboBoxesAndTabs) {
     HWND tab = Child(dialog, WC_TABCONTROLW, 0, 180, 60);
     HWND owner_drawn = Child(dialog, WC_TABCONTROLW, TCS_OWNERDRAWFIXED, 250, 60);
     ASSERT_TRUE(ex && tab && owner_drawn);
-    SetForegroundWindow(dialog);
-    Pump();
-    skin_ = new TWinSkinForm(dialog);
-    skin_->SkinWindow(DefaultSkin());
-    SendMessageW(dialog, WM_SKINSTART, 0, 1000);
-    Pump();
-    auto& skins = *static_cast<TControlSkins*>(skin_->Controls());
+    auto& skins = SkinPlain(dialog);
     EXPECT_EQ(KindOf(skins, edit), "TSkinEdit");
     EXPECT_EQ(KindOf(skins, drop), "TSkinComBox");
     EXPECT_EQ(KindOf(skins, simple), "none");

@@ -54,6 +54,16 @@ protected:
         Pump();
         return *static_cast<TControlSkins*>(skin_->Controls());
     }
+    // Skins a plain (non-framework) window already shown, as the manager does.
+    TControlSkins& SkinPlain(HWND window) {
+        SetForegroundWindow(window);
+        Pump();
+        skin_ = new TWinSkinForm(window);
+        skin_->SkinWindow(DefaultSkin());
+        SendMessageW(window, WM_SKINSTART, 0, 1000);
+        Pump();
+        return *static_cast<TControlSkins*>(skin_->Controls());
+    }
     TWinSkinForm* skin_ = nullptr;
 };
 

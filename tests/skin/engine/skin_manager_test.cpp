@@ -22,7 +22,7 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-using testing::DefaultSkin;
+using testing::DefaultSkinBytes;
 
 // A skin data component holding the default skin, which logs the classes it is
 // asked about (refusing one of them) and counts its announced changes.
@@ -31,7 +31,7 @@ struct LoggedSkinData {
         : data(new TSkinData(owner)) {
         data->SetName(name);
         data->SetSkinFormtype(type);
-        data->LoadFromPackage(DefaultSkin());
+        data->LoadFromPackage(DefaultSkinBytes());
         data->OnFormSkin = [this](TObject*, const std::string& class_name, bool& skin) {
             asked.push_back(class_name);
             skin = class_name != refused_class;
@@ -317,7 +317,7 @@ TEST_F(SkinManagerTest, TwoSchedulesWithinTheDelayRunOnlyTheLast) {
     main_->data->SetActive(false);  // deactivate, replaced by the refresh of the load below
     PumpFor(100);
     TSkinStore store(nullptr);
-    store.Store().Add().Data().WriteBuffer(DefaultSkin());
+    store.Store().Add().Data().WriteBuffer(DefaultSkinBytes());
     main_->data->LoadFromSkinStore(store, 0);
     EXPECT_EQ(log_, Log{"drop buttons a"});  // at once: the button records are replaced
     PumpFor(400);
@@ -443,7 +443,7 @@ TEST_F(SkinManagerTest, AStoredComponentWithoutASkinClearsActiveAndSkinsOnceLoad
     EXPECT_FALSE(manager_->IsSkinnedWindow(host->Handle()));
 
     TSkinStore store(nullptr);
-    store.Store().Add().Data().WriteBuffer(DefaultSkin());
+    store.Store().Add().Data().WriteBuffer(DefaultSkinBytes());
     int changes = 0;
     data.OnSkinChanged = [&](TObject*) { ++changes; };
     data.LoadFromSkinStore(store, 0);
@@ -456,7 +456,7 @@ TEST_F(SkinManagerTest, AStoredComponentWithoutASkinClearsActiveAndSkinsOnceLoad
 }
 
 TEST_F(SkinManagerTest, ActiveBeforeAnyActivationOnlySwitchesSkinningOnAndWindowsAreSkinnedAsActivated) {
-    TForm* host = FormWithSkinData(app_.get(), "host", "", DefaultSkin());
+    TForm* host = FormWithSkinData(app_.get(), "host", "", DefaultSkinBytes());
     TSkinData& data = SkinDataOf(*host);
     EXPECT_EQ(manager_->ActivationCount(), 0);
     data.SetActive(true);
@@ -471,7 +471,7 @@ TEST_F(SkinManagerTest, ActiveBeforeAnyActivationOnlySwitchesSkinningOnAndWindow
 TEST_F(SkinManagerTest, SettingActiveTwiceAsksTheManagerOnce) {
     HWND w = Plain(L"first");
     Show(w);
-    TForm* host = FormWithSkinData(app_.get(), "host", "", DefaultSkin());
+    TForm* host = FormWithSkinData(app_.get(), "host", "", DefaultSkinBytes());
     TSkinData& data = SkinDataOf(*host);
     int changes = 0;
     data.OnSkinChanged = [&](TObject*) { ++changes; };
@@ -486,7 +486,7 @@ TEST_F(SkinManagerTest, SettingActiveTwiceAsksTheManagerOnce) {
 }
 
 TEST_F(SkinManagerTest, ActiveFalseAfterActivationReleasesEveryWindowLaterAndAnnouncesOnce) {
-    TForm* host = FormWithSkinData(app_.get(), "host", "    Active = True\n", DefaultSkin());
+    TForm* host = FormWithSkinData(app_.get(), "host", "    Active = True\n", DefaultSkinBytes());
     TSkinData& data = SkinDataOf(*host);
     EXPECT_TRUE(data.Active());
     EXPECT_TRUE(manager_->Enabled());  // the activation the layout asked for, before any window
@@ -508,7 +508,7 @@ TEST_F(SkinManagerTest, ActiveFalseAfterActivationReleasesEveryWindowLaterAndAnn
 }
 
 TEST_F(SkinManagerTest, AComponentForOneFormSkinsItsFormAsItIsLoaded) {
-    TForm* host = FormWithSkinData(app_.get(), "own", "    SkinFormtype = sfOnlyThisForm\n", DefaultSkin());
+    TForm* host = FormWithSkinData(app_.get(), "own", "    SkinFormtype = sfOnlyThisForm\n", DefaultSkinBytes());
     EXPECT_TRUE(manager_->Enabled());
     EXPECT_EQ(manager_->ActivationCount(), 1);
     EXPECT_TRUE(manager_->IsSkinnedWindow(host->Handle()));

@@ -9,7 +9,7 @@
 namespace korvane::testing {
 
 // The bytes of data/skins/default.skn.
-inline const std::vector<std::uint8_t>& DefaultSkin() {
+inline const std::vector<std::uint8_t>& DefaultSkinBytes() {
     static const std::vector<std::uint8_t> bytes = [] {
         std::ifstream in(KORVANE_TEST_DATA "/../../data/skins/default.skn", std::ios::binary);
         return std::vector<std::uint8_t>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

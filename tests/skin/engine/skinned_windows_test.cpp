@@ -16,12 +16,14 @@
 #include "skin/engine/registration.h"
 #include "skin/engine/skin_manager.h"
 #include "skin/engine/skin_test_support.h"
+#include "skin/engine/skinned_window.h"
 #include "support/run_later.h"
 
 namespace korvane {
 namespace {
 
-using testing::DefaultSkin;
+using testing::DefaultSkinBytes;
+using testing::PlainWindow;
 
 // A plain window class whose WM_CLOSE destroys the window inside its own procedure.
 LRESULT CALLBACK ClosingProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
@@ -40,7 +42,7 @@ protected:
         host_ = new TForm(app_.get());
         host_->SetCaption("host");
         data_ = new TSkinData(host_);
-        store_.Store().Add().Data().WriteBuffer(DefaultSkin());
+        store_.Store().Add().Data().WriteBuffer(DefaultSkinBytes());
     }
 
     // As the tool switches its skin on.
@@ -220,15 +222,8 @@ TEST_F(SkinnedWindowsTest, AHundredSwitchesOffAndOnWithFiveFormsOpenLeakNothing)
 
 TEST_F(SkinnedWindowsTest, APlainWindowAndAMessageBoxOpenWhileTheSkinGoesOffAndOnWearItAgainAtOnce) {
     SwitchOn();
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"KorvanePlainOwner";
-    RegisterClassW(&wc);
-    HWND plain = CreateWindowExW(0, wc.lpszClassName, L"owner", WS_OVERLAPPEDWINDOW, 30, 30, 320, 200, nullptr,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND plain = PlainWindow(L"owner", WS_OVERLAPPEDWINDOW, 0, 30, 30, 320, 200);
     ASSERT_NE(plain, nullptr);
-    ShowWindow(plain, SW_SHOW);
     SetActiveWindow(plain);
     Pump();
     ASSERT_TRUE(WearsSkin(plain));
